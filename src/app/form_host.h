@@ -1,0 +1,38 @@
+#pragma once
+// What a form's handlers need from the desktop. The window layer implements it; tests fake it.
+#include <string>
+#include <string_view>
+
+#include "display/text_renderer.h"
+
+namespace ztmca {
+
+class Form;
+
+struct FileDialogSpec {
+    std::string Title;
+    std::string Filter;      // "name(*.ext)|*.ext|name(*.*)|*.*"
+    std::string DefaultExt;  // without the dot
+    std::string InitialDir;
+};
+
+struct LocalDateTime {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
+};
+
+class FormHost : public TextRenderer {
+public:
+    // Shows a dialog form modally; true when it ended with the OK result.
+    virtual bool RunModal(Form& dialog) = 0;
+    // File dialogs; false when cancelled. path is the chosen full path.
+    virtual bool AskOpenFile(const FileDialogSpec& spec, std::string& path) = 0;
+    virtual bool AskSaveFile(const FileDialogSpec& spec, std::string& path) = 0;
+    // The general error report for failures that escape a handler.
+    virtual void ShowError(std::string_view message) = 0;
+    virtual LocalDateTime Now() = 0;
+    // Date and time as the system's locale writes them.
+    virtual std::string FormatDateTime(const LocalDateTime& when) = 0;
+    virtual void CloseMainWindow() = 0;
+};
+
+}  // namespace ztmca
