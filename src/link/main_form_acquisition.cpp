@@ -5,9 +5,6 @@ namespace ztmca {
 
 bool MainForm::OpenInstruments() { return false; }
 void MainForm::McaOpenClick() {}
-bool MainForm::ReadStatus() { return false; }
-void MainForm::ApplyStatusView() {}
-bool MainForm::ReadSpectrum() { return false; }
 void MainForm::McaStartClick() {}
 void MainForm::McaStopClick() {}
 void MainForm::McaClearClick() {}

@@ -1,0 +1,78 @@
+// Status and spectrum read-out: the instrument's status block and channel memory into the state.
+#include <algorithm>
+#include <cstdio>
+
+#include "app/byte_order.h"
+#include "app/main_form.h"
+
+namespace ztmca {
+namespace {
+
+void SetDecimal(Form& form, std::string_view control, std::int32_t value, const char* suffix = "") {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d%s", value, suffix);
+    form.SetText(control, text);
+}
+
+}  // namespace
+
+bool MainForm::ReadStatus() {
+    static constexpr unsigned char kCommand[] = {'$', 'R', '0', ';'};
+    std::size_t received = 0;
+    if (!Link.ExchangeBytes(kCommand, sizeof kCommand, kStatusBytes, State.Status.Bytes.data(),
+                            State.Status.Bytes.size(), received))
+        return false;
+    SetDecimal(*this, "Edit13", static_cast<std::int32_t>(received));
+    return true;
+}
+
+void MainForm::ApplyStatusView() {
+    const DeviceStatus& s = State.Status;
+    Display.DispStartCh = s.I16(status::kDispStart);
+    SetDecimal(*this, "Label1", Display.DispStartCh, "ch");
+    Display.DispEndCh = s.I16(status::kDispEnd);
+    SetDecimal(*this, "Label2", Display.DispEndCh, "ch");
+    Display.CursorCh = s.I16(status::kCursor);
+    SetDecimal(*this, "Label3", Display.CursorCh);
+    if (s.I16(status::kLogScale) != 0) {
+        Display.LogScale = 1;
+    } else {
+        Display.LogScale = 0;
+        const std::int16_t index = s.I16(status::kVfsIndex);
+        Display.VfsIndex = index == 0 ? 1 : index;
+    }
+}
+
+bool MainForm::ReadSpectrum() {
+    SpectrumMemory& m = State.Memory;
+    const int blocks = ChannelsInUse(m.MemorySize) / kReadoutBlockChannels;
+    unsigned char block[kReadoutBlockChannels * 4];
+    for (int k = 0; k < blocks; ++k) {
+        char command[16];
+        const int length = std::snprintf(command, sizeof command, "$R%d;", k + 1);
+        const DeviceHandle handle = Link.HandleSlots[0];
+        if (!Link.Transport().Write(handle, reinterpret_cast<const unsigned char*>(command),
+                                    static_cast<std::size_t>(length)))
+            return false;
+        std::size_t waiting = 0;
+        // A block whose wait fails is skipped: its channels keep their old values.
+        if (!Link.WaitForBytes(handle, sizeof block, waiting)) continue;
+        std::size_t received = 0;
+        if (!Link.Transport().Read(handle, block, std::min(waiting, sizeof block), received)) return false;
+        const std::span<const std::uint8_t> bytes(block, received);
+        const int channels = static_cast<int>(received / 4);
+        for (int i = 0; i < channels; ++i) m.MainCounts[k * kReadoutBlockChannels + i] = ReadI32(bytes, 4 * i);
+    }
+    std::int32_t peak = 0;
+    std::uint32_t total = 0;
+    const int n = ChannelsInUse(m.MemorySize);
+    for (int ch = 10; ch < n; ++ch) {
+        peak = std::max(peak, m.MainCounts[ch]);
+        total += static_cast<std::uint32_t>(m.MainCounts[ch]);  // wraps modulo 2^32 by design
+    }
+    m.PeakCount = peak;
+    m.TotalCounts = static_cast<float>(total);
+    return true;
+}
+
+}  // namespace ztmca
