@@ -22,7 +22,8 @@ struct LocalDateTime {
 
 class FormHost : public TextRenderer {
 public:
-    // Shows a dialog form modally; true when it ended with the OK result.
+    // Shows a dialog form modally until a handler sets its Result (Esc or the window's close box
+    // give Cancel), then runs its close handler; true when the result is OK.
     virtual bool RunModal(Form& dialog) = 0;
     // File dialogs; false when cancelled. path is the chosen full path.
     virtual bool AskOpenFile(const FileDialogSpec& spec, std::string& path) = 0;

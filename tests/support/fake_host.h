@@ -27,13 +27,19 @@ public:
     }
     int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * kGlyphWidth; }
 
-    // Dialogs: the next scripted action runs on the dialog form and says OK (true) or Cancel.
+    // Dialogs, as the window runs them: the next scripted action plays the operator (clicking
+    // OkButton or CancelButton, typing); without a result the dialog counts as cancelled. Then the
+    // dialog's close handler runs, and OK is reported when the form's result says so.
     bool RunModal(Form& dialog) override {
         modalForms.push_back(dialog.ClassName());
-        if (modalActions.empty()) return false;
-        auto action = std::move(modalActions.front());
-        modalActions.pop_front();
-        return action(dialog);
+        if (!modalActions.empty()) {
+            auto action = std::move(modalActions.front());
+            modalActions.pop_front();
+            action(dialog);
+        }
+        if (dialog.Result == ModalResult::None) dialog.Result = ModalResult::Cancel;
+        dialog.Close();
+        return dialog.Result == ModalResult::Ok;
     }
     bool AskOpenFile(const FileDialogSpec& spec, std::string& path) override { return NextPath(spec, path); }
     bool AskSaveFile(const FileDialogSpec& spec, std::string& path) override { return NextPath(spec, path); }
@@ -48,7 +54,7 @@ public:
     void CloseMainWindow() override { closed = true; }
 
     std::vector<DrawnText> texts;
-    std::deque<std::function<bool(Form&)>> modalActions;
+    std::deque<std::function<void(Form&)>> modalActions;
     std::vector<std::string> modalForms;
     std::deque<std::string> paths;  // answers of the file dialogs; empty string: cancelled
     std::vector<FileDialogSpec> fileDialogs;
