@@ -1,0 +1,37 @@
+#include "ui/form_dialog.h"
+
+namespace ztmca {
+
+FormDialog::FormDialog(Form& form, FormHost& host, QWidget* parent)
+    : QDialog(parent), form_(form), view_(new FormView(form, host, this, nullptr)) {
+    setObjectName(QString::fromStdString(form.Name()));
+    setWindowTitle(QString::fromStdString(form.Caption));
+    setFixedSize(form.ClientWidth, form.ClientHeight);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    connect(view_, &FormView::ResultSet, this, [this] {
+        if (form_.Result == ModalResult::Ok)
+            accept();
+        else
+            QDialog::reject();
+    });
+}
+
+void FormDialog::reject() {
+    if (form_.Result == ModalResult::None) form_.Result = ModalResult::Cancel;
+    QDialog::reject();
+}
+
+FormDialog* MakeFormDialog(Form& form, FormHost& host, QWidget* parent) {
+    FormDialog* dialog = nullptr;
+    if (form.ClassName() == "TXMCA1SetUp")
+        dialog = new TXMCA1SetUp(form, host, parent);
+    else if (form.ClassName() == "TSXFMSetUp")
+        dialog = new TSXFMSetUp(form, host, parent);
+    else if (form.ClassName() == "TMcaAbout")
+        dialog = new TMcaAbout(form, host, parent);
+    else
+        dialog = new FormDialog(form, host, parent);
+    return dialog;
+}
+
+}  // namespace ztmca

@@ -1,0 +1,86 @@
+#include "ui/tform1.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWheelEvent>
+#include <QWindowStateChangeEvent>
+
+namespace ztmca {
+namespace {
+
+WindowState StateOf(Qt::WindowStates states) {
+    if (states & Qt::WindowMinimized) return WindowState::Minimized;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+}  // namespace
+
+TForm1::TForm1(std::unique_ptr<UsbTransport> transport, QWidget* parent)
+    : QMainWindow(parent), transport_(std::move(transport)) {
+    setObjectName(QStringLiteral("Form1"));
+    host_.SetMainWindow(this);
+    form_ = std::make_unique<MainForm>(host_, *transport_);
+    form_->CreateStartupForms();
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Form1Client"));
+    QFont font = client_->font();
+    font.setPixelSize(11);
+    client_->setFont(font);
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    setCentralWidget(client_);
+    view_ = new FormView(*form_, host_, client_, menuBar());
+    client_->setMinimumSize(form_->ClientWidth, form_->ClientHeight);
+    setWindowTitle(QString::fromStdString(form_->Caption));
+    setMaximumSize(form_->MaxWidth, form_->MaxHeight);
+    resize(DesignSize());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), DesignSize());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // The window's first resize event, which the form counts as its start.
+    view_->Dispatch([this] { form_->Resize(WindowState::Normal); });
+}
+
+TForm1::~TForm1() = default;
+
+QSize TForm1::DesignSize() const {
+    return QSize(form_->ClientWidth, form_->ClientHeight + menuBar()->sizeHint().height());
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const WindowState previous = StateOf(change->oldState());
+    if (previous == StateOf(windowState())) return;
+    view_->Dispatch([&] { form_->Resize(previous); });
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A fixed border: the normal window keeps its design size; only maximizing makes it larger.
+    if (StateOf(windowState()) == WindowState::Normal && size() != DesignSize()) resize(DesignSize());
+    view_->SetAnchorShift(std::max(0, client_->width() - form_->ClientWidth));
+}
+
+void TForm1::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta == 0) return;
+    view_->Dispatch([&] { form_->MouseWheel(delta < 0); });
+    event->accept();
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    MouseButton button = MouseButton::Left;
+    if (event->button() == Qt::RightButton) button = MouseButton::Right;
+    if (event->button() == Qt::MiddleButton) button = MouseButton::Middle;
+    const QPoint p = client_->mapFrom(this, event->position().toPoint());
+    view_->Dispatch([&] { form_->MouseDown(form_->Name(), button, p.x(), p.y()); });
+}
+
+}  // namespace ztmca
