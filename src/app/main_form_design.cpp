@@ -49,15 +49,15 @@ void MainForm::BuildDesign() {
 
     // "Meas. Inf".
     Add(K::GroupBox, "GroupBox4", "", "Meas. Inf", 184, 0, 530, 57);
-    Add(K::Label, "Label11", "GroupBox4", "Acqmode", 6, 15, 44, 13);
-    Add(K::Edit, "Edit8", "GroupBox4", "MCA", 52, 12, 50, 19).ReadOnly = true;
-    Add(K::Label, "Label12", "GroupBox4", "MemSize", 108, 15, 44, 13);
+    Add(K::Label, "Label11", "GroupBox4", "Acqmode", 4, 15, 48, 13);
+    Add(K::Edit, "Edit8", "GroupBox4", "MCA", 53, 12, 48, 19).ReadOnly = true;
+    Add(K::Label, "Label12", "GroupBox4", "MemSize", 105, 15, 48, 13);
     Add(K::Edit, "Edit9", "GroupBox4", "1024", 154, 12, 48, 19).ReadOnly = true;
     Add(K::Label, "Label13", "GroupBox4", "Start:", 208, 15, 30, 13);
     Add(K::Edit, "Edit10", "GroupBox4", "", 240, 12, 200, 19).ReadOnly = true;
-    Add(K::Label, "Label14", "GroupBox4", "Tunit", 6, 37, 44, 13);
-    Add(K::Edit, "Edit11", "GroupBox4", "0.1sec", 52, 34, 50, 19).ReadOnly = true;
-    Add(K::Label, "Label15", "GroupBox4", "PT:", 108, 37, 20, 13);
+    Add(K::Label, "Label14", "GroupBox4", "Tunit", 4, 37, 48, 13);
+    Add(K::Edit, "Edit11", "GroupBox4", "0.1sec", 53, 34, 48, 19).ReadOnly = true;
+    Add(K::Label, "Label15", "GroupBox4", "PT:", 105, 37, 22, 13);
     Add(K::Edit, "Edit12", "GroupBox4", "", 130, 34, 72, 19).ReadOnly = true;
     Add(K::Label, "Label16", "GroupBox4", "Loop", 208, 37, 30, 13);
     Add(K::Edit, "Edit13", "GroupBox4", "0", 240, 34, 40, 19).ReadOnly = true;

@@ -97,6 +97,9 @@ void FormView::Build(const Control& c, QWidget* parentWidget) {
         }
         case ControlKind::PageControl: {
             auto* tabs = new QTabWidget(parentWidget);
+            // Narrow tabs, so that the three captions of a page control fit its width.
+            tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 4px; }"));
+            tabs->setUsesScrollButtons(false);
             QObject::connect(tabs, &QTabWidget::currentChanged, this, [this, name](int index) {
                 if (!syncing_) Dispatch([&] { form_.SelectItem(name, index); });
             });

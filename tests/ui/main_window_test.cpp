@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "support/recording_transport.h"
+#include "ui/screenshot.h"
 #include "ui/app.h"
 #include "ui/tform1.h"
 
@@ -52,6 +53,7 @@ TEST(MainWindow, OpensWithTheDesignCaptionAndWithoutTouchingTheInstrument) {
     auto* timer = w.Find<QTimer>("Timer1");
     ASSERT_NE(timer, nullptr);
     EXPECT_FALSE(timer->isActive());
+    testing::SaveShot(w.window.get(), QStringLiteral("startup"));
 }
 
 TEST(MainWindow, EveryControlIsFoundByItsDesignName) {
