@@ -25,8 +25,9 @@ float ThreeChannelMean(std::span<const std::int32_t> counts, std::int64_t a, std
 
 RoiSums IntegrateWindow(std::span<const std::int32_t> counts, std::int32_t low, std::int32_t high) {
     RoiSums sums;
-    if (counts.empty()) return sums;
     const std::int64_t size = static_cast<std::int64_t>(counts.size());
+    // A window with no channel in the memory measures nothing, neither counts nor background.
+    if (counts.empty() || high < 0 || low >= size) return sums;
     const std::int64_t first = std::max<std::int64_t>(low, 0);
     const std::int64_t end = std::min<std::int64_t>(high, size);
     float gross = 0.0f;
