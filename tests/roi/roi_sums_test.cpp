@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "roi/roi_columns.h"
@@ -58,7 +59,8 @@ TEST(RoiIntegration, BackgroundBesideTheMemoryEndsUsesTheNearestChannelInside) {
 
 TEST(RoiIntegration, WindowsOutsideTheMemoryOrReversed) {
     const auto counts = Flat(16, 10);
-    for (auto [low, high] : {std::pair{16, 30}, std::pair{-30, -1}, std::pair{INT_MIN, INT_MIN}, std::pair{INT_MAX, INT_MAX}}) {
+    const std::pair<std::int32_t, std::int32_t> outside[] = {{16, 30}, {-30, -1}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}};
+    for (auto [low, high] : outside) {
         const RoiSums s = IntegrateWindow(counts, low, high);
         EXPECT_EQ(s.Gross, 0.0f);
         EXPECT_EQ(s.Net, 0.0f);
