@@ -105,7 +105,10 @@ public:
     void EditROILowChange();
     void EditROIHighChange();
     // The redraw's ROI step: integrate, write the sums, shade and label ROI # 0 .. # 9 that are on.
+    // Does nothing outside the PHA modes, so the redraw may call it in any mode.
     void RoiStep();
+    void IntegrateRoi(int i);
+    void MarkRoi(int i);
     void RoiCapture(std::int32_t channel);
     void SendRoiWindow();
 

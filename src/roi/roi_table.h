@@ -1,7 +1,9 @@
 #pragma once
 // Sixteen regions of interest and the one last selected.
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "display/bitmap.h"
 
@@ -25,5 +27,11 @@ struct RoiTable {
     std::array<RoiEntry, kRoiCount> Entries{};
     std::int32_t SelectedRoi = 0;
 };
+
+// The label up to its NUL (all eight bytes when a loaded name carries none).
+inline std::string_view ElementText(const RoiEntry& roi) {
+    const auto& name = roi.ElementName;
+    return {name.data(), static_cast<std::size_t>(std::find(name.begin(), name.end(), '\0') - name.begin())};
+}
 
 }  // namespace ztmca
