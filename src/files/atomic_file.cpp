@@ -52,7 +52,9 @@ SaveResult SaveFileAtomically(const std::filesystem::path& requested, std::span<
     std::filesystem::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
 
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string leaf = ".";
+    leaf.append(target.filename().string()).append(".XXXXXX");
+    std::string temp = (dir / leaf).string();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return SaveResult::NotOpened;
 
