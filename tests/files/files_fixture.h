@@ -39,8 +39,10 @@ inline std::vector<std::uint8_t> HeaderBytes(const SpectrumHeader& header) {
 inline std::vector<std::uint8_t> MakeSpectrumFile(SpectrumHeader header, int declaredChannels, int channels,
                                                   int extraBytes = 0) {
     header.MemorySize = static_cast<std::int16_t>(declaredChannels);
-    std::vector<std::uint8_t> bytes = HeaderBytes(header);
-    bytes.resize(kHeaderBytes + 4 * static_cast<std::size_t>(channels) + static_cast<std::size_t>(extraBytes), 0xAB);
+    std::vector<std::uint8_t> bytes(kHeaderBytes + 4 * static_cast<std::size_t>(channels) +
+                                        static_cast<std::size_t>(extraBytes),
+                                    0xAB);
+    EncodeHeader(header, std::span<std::uint8_t, kHeaderBytes>(bytes.data(), kHeaderBytes));
     for (int i = 0; i < channels; ++i) WriteI32(bytes, kHeaderBytes + 4 * static_cast<std::size_t>(i), 1000 + i);
     return bytes;
 }
