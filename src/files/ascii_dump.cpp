@@ -7,7 +7,7 @@
 namespace ztmca {
 namespace {
 
-void AppendLine(std::string& out, const char* format, ...) {
+__attribute__((format(printf, 2, 3))) void AppendLine(std::string& out, const char* format, ...) {
     char line[400];  // the longest line is the comment's: 14 + 249 characters
     va_list args;
     va_start(args, format);
@@ -24,7 +24,7 @@ std::string FormatAsciiDump(std::string_view name, const SpectrumHeader& h, std:
     std::string out;
     out.reserve(300 + name.size() + 20 * counts.size());
     AppendLine(out, "*** Velmora Co., MCA Binary Data to ASCII Data Dump ***");
-    AppendLine(out, "");
+    out += "\r\n";
     out += "Data File Name, ";
     out += name;
     out += "\r\n";
@@ -33,7 +33,7 @@ std::string FormatAsciiDump(std::string_view name, const SpectrumHeader& h, std:
     AppendLine(out, "Live Time, %8.1f", liveTime * 0.1);
     AppendLine(out, "Real Time, %8.1f", realTime * 0.1);
     AppendLine(out, "Mca Ch Size, %4d", static_cast<int>(counts.size()));
-    AppendLine(out, "");
+    out += "\r\n";
     AppendLine(out, "ch  ,  data");
     for (std::size_t ch = 0; ch < counts.size(); ++ch) AppendLine(out, "%4d,%8d", static_cast<int>(ch), counts[ch]);
     return out;
