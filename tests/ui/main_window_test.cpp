@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "support/recording_transport.h"
+#include "window_fixture.h"
 #include "ui/screenshot.h"
 #include "ui/app.h"
 #include "ui/tform1.h"
@@ -17,32 +17,8 @@
 namespace ztmca {
 namespace {
 
-// Counts every call the window makes on the transport before any operator action.
-class CountingTransport : public testing::RecordingTransport {
-public:
-    int lists = 0;
-    bool ListDevices(std::vector<std::string>& out) override {
-        ++lists;
-        return RecordingTransport::ListDevices(out);
-    }
-};
-
-struct Window {
-    CountingTransport* transport;
-    std::unique_ptr<QMainWindow> window;
-
-    Window() {
-        auto t = std::make_unique<CountingTransport>();
-        transport = t.get();
-        window = makeMainWindow(std::move(t));
-        window->show();
-        QApplication::processEvents();
-    }
-    template <class W>
-    W* Find(const char* name) const {
-        return window->findChild<W*>(QString::fromLatin1(name));
-    }
-};
+using testing::WindowFixture;
+using Window = WindowFixture;
 
 TEST(MainWindow, OpensWithTheDesignCaptionAndWithoutTouchingTheInstrument) {
     Window w;
