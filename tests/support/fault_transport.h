@@ -32,7 +32,7 @@ public:
     // Replies to commands for which this says true arrive this long after the write.
     std::function<bool(const std::string& command)> delayed;
     std::chrono::milliseconds delay{4000};
-    // The queue call after a command for which this says true fails.
+    // The first queue call after a command for which this says true fails.
     std::function<bool(const std::string& command)> queueFailsAfter;
 
     std::vector<std::pair<DeviceHandle, std::string>> traffic;  // every write with its handle
@@ -66,6 +66,7 @@ public:
         if (Unplugged() || !open_.count(handle)) return false;
         const std::string command(reinterpret_cast<const char*>(bytes), count);
         traffic.emplace_back(handle, command);
+        queueFailArmed_ = queueFailsAfter && queueFailsAfter(command);
         std::deque<unsigned char> kept;
         kept.swap(pending);
         RecordingTransport::Write(handle, bytes, count);  // puts the scripted reply in pending
@@ -86,7 +87,10 @@ public:
     }
     bool QueueStatus(DeviceHandle handle, std::size_t& waiting) override {
         if (Unplugged() || !open_.count(handle)) return false;
-        if (queueFailsAfter && !traffic.empty() && queueFailsAfter(traffic.back().second)) return false;
+        if (queueFailArmed_) {
+            queueFailArmed_ = false;
+            return false;
+        }
         Release();
         return RecordingTransport::QueueStatus(handle, waiting);
     }
@@ -106,6 +110,7 @@ private:
 
     FakeLinkClock& clock_;
     std::set<DeviceHandle> open_;
+    bool queueFailArmed_ = false;
     std::deque<unsigned char> held_;
     std::chrono::steady_clock::time_point releaseAt_{};
 };
