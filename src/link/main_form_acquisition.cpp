@@ -119,9 +119,9 @@ void MainForm::Timer1Timer() {
     const std::int16_t mode = s.I16(status::kMode);
     const bool mcs = mode > 1;
     if (mcs) SetDecimal(*this, "Edit4", s.I32(status::kSweeps));
-    // Offset 276 sizes every read-out, MCS ones included; ReadSpectrum keeps whatever it claims
-    // within the channel memory.
-    State.Memory.MemorySize = s.I16(status::kMemorySize);
+    // Offset 276 sizes every read-out, MCS ones included. A garbled size is held to the channel
+    // memory here, so no later scan, copy or file write can be led past channel 8191.
+    State.Memory.MemorySize = ChannelsInUse(s.I16(status::kMemorySize));
     SetDecimal(*this, "Edit9", State.Memory.MemorySize);
 
     SetTimer(*this, false);

@@ -45,8 +45,7 @@ void MainForm::ApplyStatusView() {
 
 bool MainForm::ReadSpectrum() {
     SpectrumMemory& m = State.Memory;
-    // The size comes from the status block unchecked; the clamp keeps every block inside the
-    // 8192-channel memory whatever it claims.
+    // Whatever the memory size claims, the clamp keeps every block inside the 8192 channels.
     const int blocks = ChannelsInUse(m.MemorySize) / kReadoutBlockChannels;
     unsigned char block[kReadoutBlockChannels * 4];
     for (int k = 0; k < blocks; ++k) {

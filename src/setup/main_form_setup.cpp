@@ -58,7 +58,7 @@ void MainForm::Button10Click() {
         SetText("Edit14", HeaderComment(m.CurrentHeader));
         if (ReadStatus()) {
             ApplyStatusView();
-            m.MemorySize = State.Status.I16(status::kMemorySize);
+            m.MemorySize = ChannelsInUse(State.Status.I16(status::kMemorySize));
             SetDecimal(*this, "Edit9", m.MemorySize);
         }
     } else {

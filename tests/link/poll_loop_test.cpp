@@ -61,13 +61,13 @@ TEST_F(PollLoopTest, TickReadsStatusAndWholeMemoryAndDerivesTheFigures) {
     EXPECT_EQ(Acq().Acquiring, 1);
 }
 
-TEST_F(PollLoopTest, StatusMemorySizeGovernsTheBlocksAndNeverReachesPastTheLastChannel) {
+TEST_F(PollLoopTest, StatusMemorySizeGovernsTheBlocksAndIsHeldToTheChannelMemory) {
     struct Case {
         std::int16_t size;
         int blocks;
         std::int32_t memorySize;
     };
-    const Case cases[] = {{512, 4, 512}, {8192, 64, 8192}, {30000, 64, 30000}, {1000, 7, 1000}, {-128, 0, -128}};
+    const Case cases[] = {{512, 4, 512}, {8192, 64, 8192}, {30000, 64, 8192}, {1000, 7, 1000}, {-128, 0, 0}};
     Start();
     for (const Case& c : cases) {
         Status(status::kMemorySize, c.size);
@@ -79,6 +79,15 @@ TEST_F(PollLoopTest, StatusMemorySizeGovernsTheBlocksAndNeverReachesPastTheLastC
         EXPECT_EQ(All(), expected) << c.size;
         EXPECT_EQ(form->State.Memory.MemorySize, c.memorySize);
     }
+}
+
+TEST_F(PollLoopTest, ReadOutOfAnOversizedMemoryStopsAtTheLastChannel) {
+    Open();
+    form->State.Memory.MemorySize = 20000;
+    t.channels[8191] = 5;
+    EXPECT_TRUE(form->ReadSpectrum());
+    EXPECT_EQ(All(), BlockReads(1, 64));
+    EXPECT_EQ(form->State.Memory.MainCounts[8191], 5);
 }
 
 TEST_F(PollLoopTest, McsTickShowsTheSweepsAndSizesTheReadOutFromTheFirstSizeField) {
