@@ -61,6 +61,13 @@ public:
     void SxfmPauseClick();
     void SxfmClearClick();
     void Timer1Timer();
+    // The acknowledged commands whose acceptance changes the state: "$D" m ";", "$G;", "$S;",
+    // "$C;" and "$M" c ";" (memorySize / 128 blocks). Each returns whether it was accepted.
+    bool SendMode(std::int32_t mode);
+    bool SendStart();
+    bool SendStop();
+    bool SendClear();
+    bool SendMemorySize(std::int32_t memorySize);
 
     // ---- set-up dialogs (setup/) ----
     void Button10Click();

@@ -79,7 +79,7 @@ void MainForm::BuildDesign() {
     // Acquisition pages.
     Add(K::PageControl, "AXFM", "", "", 536, 60, 176, 111).AnchorRight = true;
     (*this)["AXFM"].ItemIndex = 1;
-    Add(K::TabSheet, "SXFM", "AXFM", " MCS ", 0, 0, kPageWidth, 83).Enabled = false;
+    Add(K::TabSheet, "SXFM", "AXFM", " MCS ", 0, 0, kPageWidth, 83);
     Add(K::TabSheet, "VOZE", "AXFM", " PHA", 0, 0, kPageWidth, 83);
     Add(K::TabSheet, "ROISet", "AXFM", "  ROI    ", 0, 0, kPageWidth, 83);
 

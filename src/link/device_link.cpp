@@ -21,26 +21,56 @@ LinkClock& SteadyLinkClock() {
 
 DeviceLink::DeviceLink(UsbTransport& transport, LinkClock& clock) : transport_(transport), clock_(clock) {}
 
-bool DeviceLink::WaitForBytes(DeviceHandle handle, std::size_t expected, std::size_t& waiting) {
-    const auto deadline = clock_.Now() + kLinkTimeout;
+ExchangeResult DeviceLink::WaitForBytes(DeviceHandle handle, std::size_t expected,
+                                        std::chrono::steady_clock::time_point deadline, std::size_t& waiting) {
     for (;;) {
-        if (!transport_.QueueStatus(handle, waiting)) return false;
-        if (waiting >= expected) return true;
-        if (clock_.Now() >= deadline) return false;
+        if (!transport_.QueueStatus(handle, waiting)) return ExchangeResult::QueueFailed;
+        if (waiting >= expected) return ExchangeResult::Ok;
+        if (clock_.Now() >= deadline) return ExchangeResult::TimedOut;
         // A short pause keeps a silent instrument from spinning the processor.
         clock_.Pause(std::chrono::microseconds(200));
     }
 }
 
+void DeviceLink::Discard(DeviceHandle handle, std::size_t count) {
+    unsigned char scratch[kAckBufferBytes];
+    while (count > 0) {
+        std::size_t got = 0;
+        if (!transport_.Read(handle, scratch, std::min(count, sizeof scratch), got) || got == 0) return;
+        count -= std::min(got, count);
+    }
+}
+
+ExchangeResult DeviceLink::Exchange(DeviceHandle handle, const unsigned char* command, std::size_t length,
+                                    std::size_t expected, unsigned char* reply, std::size_t capacity,
+                                    std::size_t& received) {
+    received = 0;
+    if (unsettled_) {
+        // A reply that came after its time-out, or the rest of a failed read, must not be taken
+        // for the answer to this command.
+        std::size_t stale = 0;
+        if (transport_.QueueStatus(handle, stale)) Discard(handle, stale);
+    }
+    unsettled_ = true;
+    const auto deadline = clock_.Now() + kLinkTimeout;
+    if (!transport_.Write(handle, command, length)) return ExchangeResult::WriteFailed;
+    std::size_t waiting = 0;
+    const ExchangeResult waited = WaitForBytes(handle, expected, deadline, waiting);
+    if (waited != ExchangeResult::Ok) return waited;
+    const std::size_t count = std::min(waiting, capacity);
+    if (!transport_.Read(handle, reply, count, received)) {
+        received = 0;
+        return ExchangeResult::ReadFailed;
+    }
+    received = std::min(received, count);
+    Discard(handle, waiting - received);
+    unsettled_ = false;
+    return ExchangeResult::Ok;
+}
+
 bool DeviceLink::ExchangeBytes(const unsigned char* command, std::size_t length, std::size_t expected,
                                unsigned char* reply, std::size_t capacity, std::size_t& received) {
-    received = 0;
-    const DeviceHandle handle = HandleSlots[0];
-    if (!transport_.Write(handle, command, length)) return false;
-    std::size_t waiting = 0;
-    if (!WaitForBytes(handle, expected, waiting)) return false;
-    const std::size_t count = std::min(waiting, capacity);
-    return transport_.Read(handle, reply, count, received);
+    return Exchange(HandleSlots[0], command, length, expected, reply, capacity, received) == ExchangeResult::Ok;
 }
 
 bool DeviceLink::SendCommand(std::string_view command) {

@@ -1,5 +1,5 @@
 #pragma once
-// The command exchange with instrument 0: framing, acknowledgements and the bounded wait.
+// The command exchange with the instruments: framing, acknowledgements and the bounded wait.
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -16,6 +16,9 @@ constexpr int kMaxInstruments = 5;
 constexpr std::chrono::milliseconds kLinkTimeout{3000};
 constexpr std::size_t kAckBufferBytes = 512;
 
+// How an exchange ended. Only Ok delivered a reply; the others say which step gave up.
+enum class ExchangeResult { Ok, WriteFailed, QueueFailed, TimedOut, ReadFailed };
+
 class DeviceLink {
 public:
     explicit DeviceLink(UsbTransport& transport, LinkClock& clock = SteadyLinkClock());
@@ -27,20 +30,28 @@ public:
     UsbTransport& Transport() { return transport_; }
     LinkClock& Clock() { return clock_; }
 
-    // Writes the command to instrument 0, waits (at most kLinkTimeout) until expected bytes are
-    // waiting and reads what is waiting, never more than capacity. received gets the count read.
+    // Writes the command, waits until at least `expected` bytes are waiting (never longer than
+    // kLinkTimeout from the write) and reads them, never more than capacity. Bytes beyond the
+    // reply are dropped so that they cannot be taken for the next reply; after an exchange that
+    // did not end cleanly, whatever is still waiting is dropped before the next command.
+    ExchangeResult Exchange(DeviceHandle handle, const unsigned char* command, std::size_t length,
+                            std::size_t expected, unsigned char* reply, std::size_t capacity,
+                            std::size_t& received);
+    // Exchange with instrument 0; true when it ended Ok.
     bool ExchangeBytes(const unsigned char* command, std::size_t length, std::size_t expected,
                        unsigned char* reply, std::size_t capacity, std::size_t& received);
-    // True when the exchange succeeds and the first reply byte is "!".
+    // True when the exchange with instrument 0 succeeds and the first reply byte is "!".
     bool SendCommand(std::string_view command);
 
-    // The wait of an exchange: queue status until at least expected bytes are waiting.
-    // False on a failed queue call or when the time-out passes first.
-    bool WaitForBytes(DeviceHandle handle, std::size_t expected, std::size_t& waiting);
-
 private:
+    ExchangeResult WaitForBytes(DeviceHandle handle, std::size_t expected,
+                                std::chrono::steady_clock::time_point deadline, std::size_t& waiting);
+    // Reads and throws away up to `count` waiting bytes.
+    void Discard(DeviceHandle handle, std::size_t count);
+
     UsbTransport& transport_;
     LinkClock& clock_;
+    bool unsettled_ = false;  // the last exchange may have left bytes behind
 };
 
 }  // namespace ztmca

@@ -45,20 +45,20 @@ void MainForm::ApplyStatusView() {
 
 bool MainForm::ReadSpectrum() {
     SpectrumMemory& m = State.Memory;
+    // Whatever the memory size claims, the clamp keeps every block inside the 8192 channels.
     const int blocks = ChannelsInUse(m.MemorySize) / kReadoutBlockChannels;
     unsigned char block[kReadoutBlockChannels * 4];
     for (int k = 0; k < blocks; ++k) {
         char command[16];
         const int length = std::snprintf(command, sizeof command, "$R%d;", k + 1);
-        const DeviceHandle handle = Link.HandleSlots[0];
-        if (!Link.Transport().Write(handle, reinterpret_cast<const unsigned char*>(command),
-                                    static_cast<std::size_t>(length)))
-            return false;
-        std::size_t waiting = 0;
-        // A block whose wait fails is skipped: its channels keep their old values.
-        if (!Link.WaitForBytes(handle, sizeof block, waiting)) continue;
         std::size_t received = 0;
-        if (!Link.Transport().Read(handle, block, std::min(waiting, sizeof block), received)) return false;
+        const ExchangeResult result =
+            Link.Exchange(Link.HandleSlots[0], reinterpret_cast<const unsigned char*>(command),
+                          static_cast<std::size_t>(length), sizeof block, block, sizeof block, received);
+        // A failed queue call skips the block: its channels keep their old values. A silent
+        // instrument ends the read-out, so that it costs one time-out and not one per block.
+        if (result == ExchangeResult::QueueFailed) continue;
+        if (result != ExchangeResult::Ok) return false;
         const std::span<const std::uint8_t> bytes(block, received);
         const int channels = static_cast<int>(received / 4);
         for (int i = 0; i < channels; ++i) m.MainCounts[k * kReadoutBlockChannels + i] = ReadI32(bytes, 4 * i);

@@ -1,10 +1,105 @@
-// Placeholder handlers: filled in by this subsystem's work.
+// The set-up buttons of the main window: run a dialog, then send its record to the instrument.
+#include <cstdio>
+
 #include "app/main_form.h"
+#include "link/acquisition_figures.h"
+#include "setup/mcs_setup_form.h"
+#include "setup/pha_setup_form.h"
+#include "setup/text_cut.h"
 
 namespace ztmca {
+namespace {
 
-void MainForm::CreateStartupForms() {}
-void MainForm::Button10Click() {}
-void MainForm::Button7Click() {}
+void SetDecimal(Form& form, std::string_view control, std::int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    form.SetText(control, text);
+}
+
+}  // namespace
+
+void MainForm::CreateStartupForms() {
+    // Created once and discarded, as the start-up does: their creation normalises the records.
+    { PhaSetupForm pha(Host(), State.Pha); }
+    { McsSetupForm mcs(Host(), State.Mcs); }
+}
+
+void MainForm::Button10Click() {
+    PhaSetup& p = State.Pha;
+    SpectrumMemory& m = State.Memory;
+    AcquisitionState& acq = State.Acq;
+    const std::string headerComment = HeaderComment(m.CurrentHeader);
+    SetCommentText(p, CutAtCharacter(headerComment, kCommentTextBytes - 1));
+    {
+        PhaSetupForm dialog(Host(), p);
+        if (!Host().RunModal(dialog)) return;
+    }
+    char command[32];
+    if (acq.DeviceOpened == 1) {
+        SendMemorySize(p.MemorySize);
+        std::snprintf(command, sizeof command, "$P%d;", p.PresetTime);
+        SetText("Edit1", command);
+        Link.SendCommand(command);
+        acq.PresetTimeShown = p.PresetTime;
+        if (p.StopCondition == 1) {
+            std::snprintf(command, sizeof command, "$p%d;", p.PresetCounts);
+            SetText("Edit1", command);
+            Link.SendCommand(command);
+            acq.PresetCountsShown = p.PresetCounts;
+            SendMode(1);
+            SetDecimal(*this, "Edit12", acq.PresetCountsShown);
+        } else {
+            SendMode(0);
+            SetDecimal(*this, "Edit12", acq.PresetTimeShown);
+        }
+        SetHeaderComment(m.CurrentHeader, CommentText(p));
+        SetDecimal(*this, "Edit9", m.MemorySize);
+        SetText("Edit11", "0.1sec");
+        SetText("Edit14", HeaderComment(m.CurrentHeader));
+        if (ReadStatus()) {
+            ApplyStatusView();
+            m.MemorySize = ChannelsInUse(State.Status.I16(status::kMemorySize));
+            SetDecimal(*this, "Edit9", m.MemorySize);
+        }
+    } else {
+        m.MemorySize = p.MemorySize;
+        m.LiveHeader.MemorySize = static_cast<std::int16_t>(m.MemorySize);
+        m.LiveHeader.PresetTime = p.PresetTime;
+        // Without an instrument the dead-time read-out shows the dead time per event.
+        acq.DeadTimeShown = TruncateToInt32(static_cast<double>(p.DeadTimePerEvent) * 10.0);
+        acq.PresetTimeShown = p.PresetTime;
+        acq.PresetCountsShown = p.PresetCounts;
+        SetHeaderComment(m.LiveHeader, CommentText(p));
+    }
+    SetText("Edit8", "MCA");
+    SetChecked("MCA1Spec", true);
+    RequestRedraw(true);
+}
+
+void MainForm::Button7Click() {
+    McsSetup& s = State.Mcs;
+    {
+        McsSetupForm dialog(Host(), s);
+        if (!Host().RunModal(dialog)) return;
+    }
+    if (State.Acq.DeviceOpened == 1) {
+        SendMemorySize(s.MemorySize);
+        char command[32];
+        // Each number is loaded with "$N" and then stored by "$d" into its slot.
+        const std::int32_t values[] = {s.SweepCount, s.DwellMultiplier, s.DwellUnit};
+        for (int slot = 0; slot < 3; ++slot) {
+            std::snprintf(command, sizeof command, "$N%d;", values[slot]);
+            SetText("Edit1", command);
+            Link.SendCommand(command);
+            std::snprintf(command, sizeof command, "$d%d;", slot);
+            Link.SendCommand(command);
+        }
+        SendMode(s.ModeCode);
+    }
+    SetText("Edit8", "MCS");
+    SetDecimal(*this, "Edit9", State.Memory.MemorySize);
+    SetDecimal(*this, "Edit12", s.SweepCount);
+    RequestRedraw(false);
+}
 
 }  // namespace ztmca
