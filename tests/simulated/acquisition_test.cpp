@@ -147,6 +147,22 @@ TEST(SimulatedAcquisition, McsSweepsStepThroughTheChannelsAtTheDwellTime) {
     EXPECT_NEAR(static_cast<double>(MemorySum(*sim.instrument)), expected, 5.0 * std::sqrt(expected));
 }
 
+TEST(SimulatedAcquisition, LoweringTheSweepCountBelowTheSweepsDoneEndsTheRunWhereItStands) {
+    SimFixture sim;
+    for (const char* c : {"$M4;", "$N5;", "$d0;", "$N1;", "$d1;", "$N3;", "$d2;", "$D2;", "$G;"}) ASSERT_TRUE(sim.Accepted(c)) << c;
+    sim.Wait(milliseconds(1100));  // two sweeps and a bit, 0.3 ms into a dwell
+    sim.Wait(std::chrono::microseconds(300));
+    EXPECT_EQ(sim.Status().I32(status::kSweeps), 2);
+    const std::int64_t before = sim.instrument->RealTimeNs();
+    ASSERT_TRUE(sim.Accepted("$N1;"));
+    ASSERT_TRUE(sim.Accepted("$d0;"));
+    sim.Wait(milliseconds(5));
+    const DeviceStatus s = sim.Status();
+    EXPECT_EQ(s.I16(status::kRunning), 0);
+    EXPECT_EQ(sim.instrument->RealTimeNs(), before);
+    EXPECT_EQ(s.I32(status::kSweeps), 2);
+}
+
 TEST(SimulatedAcquisition, RoiMcsCountsOnlyPulsesInsideRoiOne) {
     SimulationOptions options;
     options.InputRate = 100000;

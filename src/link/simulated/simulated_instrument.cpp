@@ -226,7 +226,7 @@ void SimulatedInstrument::AdvanceMcs(std::int64_t ns) {
         }
     }
     if (ends) {
-        realNs_ += steps * dwell - dwellPhaseNs_;
+        realNs_ += std::max<std::int64_t>(steps * dwell - dwellPhaseNs_, 0);
         dwellPhaseNs_ = 0;
     } else {
         realNs_ += ns;

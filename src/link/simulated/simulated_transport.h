@@ -12,6 +12,7 @@
 #include "link/link_clock.h"
 #include "link/simulated/reply_queue.h"
 #include "link/simulated/simulated_instrument.h"
+#include "link/simulated/source_spectrum.h"
 #include "link/usb_transport.h"
 
 namespace ztmca {
@@ -56,8 +57,8 @@ private:
 // The serial number of the instrument that MakeSimulatedTransport creates.
 constexpr std::string_view kSimulatedSerial = "ZTSIM001";
 
-// Source names for MakeSimulatedTransport: "gamma" (the default), "fe", "cu", "zn", "brass".
-std::span<const std::string_view> SimulatedSourceNames();
+// SimulatedSourceNames() (source_spectrum.h) lists the sources MakeSimulatedTransport knows:
+// "gamma" (the default), "fe", "cu", "zn", "brass".
 // One simulated ZT-740 in front of the named source, on the steady clock; nullptr for an
 // unknown source.
 std::unique_ptr<UsbTransport> MakeSimulatedTransport(std::string_view source);
