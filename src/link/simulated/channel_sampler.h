@@ -18,15 +18,15 @@ public:
     void Build(const FineSpectrum& fine, int channels);
 
     int Channels() const { return channels_; }
-    double Probability(int channel) const { return probability_[static_cast<std::size_t>(channel)]; }
     // Probability of channels low..high inclusive, clipped to the memory.
     double Fraction(int low, int high) const;
 
-    int Draw(SimRandom& random) const;
     // Adds exactly `events` events to counts[0 .. Channels() - 1].
     void AddEvents(std::uint64_t events, SimRandom& random, SimCounts& counts) const;
 
 private:
+    int Draw(SimRandom& random) const;
+
     int channels_ = 0;
     std::array<double, kMaxChannels> probability_{};
     std::array<double, kMaxChannels> threshold_{};

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 
@@ -40,25 +39,16 @@ public:
     // Brings the acquisition up to `now`; earlier times are ignored.
     void AdvanceTo(TimePoint now);
 
-    void FillStatus(std::span<std::uint8_t> block) const;
-
     // What the instrument holds, for tests and benchmarks.
-    bool Running() const { return running_; }
-    int Mode() const { return mode_; }
     int MemorySize() const { return sampler_.Channels(); }
     std::int64_t RealTimeNs() const { return realNs_; }
     std::int64_t LiveTimeNs() const;
     std::uint64_t RecordedEvents() const { return events_; }
     std::uint32_t Count(int channel) const;
-    std::int32_t SweepsDone() const { return sweeps_; }
     double RecordedRate() const { return recordedRate_; }
-    int DispStart() const { return dispStart_; }
-    int DispEnd() const { return dispEnd_; }
-    int CursorChannel() const { return cursor_; }
-    bool LogScale() const { return logScale_; }
-    int VfsIndex() const { return vfsIndex_; }
 
 private:
+    void FillStatus(std::span<std::uint8_t> block) const;
     bool Run(const Command& command);
     bool SetMemorySize(std::int64_t blocks);
     void Start();
