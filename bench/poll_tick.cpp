@@ -1,86 +1,100 @@
-// One poll tick at 8192 channels: the status, 64 channel blocks, the figures. The instrument
-// answers at once from fixed buffers, so the figure is the link's own work.
+// One poll tick of the main form (status, all channel blocks, derived values, redraw) at 8192
+// channels against the simulated instrument: time per tick (target < 0.5 ms without latency),
+// allocations per tick (target 0), and the tick with a modelled USB latency per exchange.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <array>
-#include <memory>
+#include <cstdio>
 
 #include "alloc_counter.h"
 #include "app/main_form.h"
+#include "link/simulated/simulated_transport.h"
 
 namespace ztmca {
 namespace {
 
-class QuietHost : public FormHost {
+class NullHost final : public FormHost {
 public:
-    void DrawText(Bitmap&, int, int, std::string_view text, Colour) override { benchmark::DoNotOptimize(text.data()); }
+    void DrawText(Bitmap&, int, int, std::string_view, Colour) override {}
     int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * 6; }
     bool RunModal(Form&) override { return false; }
     bool AskOpenFile(const FileDialogSpec&, std::string&) override { return false; }
     bool AskSaveFile(const FileDialogSpec&, std::string&) override { return false; }
     void ShowError(std::string_view) override {}
-    LocalDateTime Now() override { return {}; }
-    std::string FormatDateTime(const LocalDateTime&) override { return {}; }
+    LocalDateTime Now() override { return {2026, 12, 11, 9, 30, 0}; }
+    std::string FormatDateTime(const LocalDateTime&) override { return "2026/12/11 09:30:00"; }
     void CloseMainWindow() override {}
 };
 
-// A running instrument of 8192 channels that keeps its reply in a fixed buffer.
-class InstantInstrument : public UsbTransport {
-public:
-    InstantInstrument() {
-        status_.SetI16(status::kRunning, 1);
-        status_.SetI16(status::kMemorySize, 8192);
-        status_.SetI16(status::kCountRate, 500);
-        status_.SetI32(status::kRealTime, 10009);
-        for (std::size_t i = 0; i < block_.size(); ++i) block_[i] = static_cast<unsigned char>(i * 7);
+// The form with its instrument open and an acquisition without preset running at `channels`.
+struct TickRig {
+    TickRig(int channels, std::chrono::microseconds latency) : form(host, transport) {
+        SimulationOptions options;
+        options.InputRate = 100000;
+        transport.AddInstrument("ZTSIM001", options);
+        form.McaOpenClick();
+        if (form.State.Acq.DeviceOpened == 0) {
+            transport.Open("ZTSIM001", form.Link.HandleSlots[0]);
+            form.State.Acq.DeviceOpened = 1;
+        }
+        char command[16];
+        std::snprintf(command, sizeof command, "$M%d;", channels / 128);
+        form.Link.SendCommand(command);
+        form.Link.SendCommand("$P0;");
+        form.Link.SendCommand("$D0;");
+        form.Link.SendCommand("$G;");
+        form.State.Memory.MemorySize = channels;
+        form.State.Acq.Acquiring = 1;
+        form["Timer1"].Enabled = true;
+        transport.SetLatency(latency);
+        form.Timer1Timer();  // the first tick sizes everything
     }
-    bool ListDevices(std::vector<std::string>&) override { return false; }
-    bool Open(const std::string&, DeviceHandle&) override { return false; }
-    bool Reset(DeviceHandle) override { return true; }
-    bool SetLatencyTimer(DeviceHandle, unsigned char) override { return true; }
-    bool SetTimeouts(DeviceHandle, unsigned, unsigned) override { return true; }
-    bool Purge(DeviceHandle) override { return true; }
-    bool Write(DeviceHandle, const unsigned char* bytes, std::size_t count) override {
-        const bool status = count == 4 && bytes[2] == '0';
-        reply_ = status ? status_.Bytes.data() : block_.data();
-        waiting_ = status ? status_.Bytes.size() : block_.size();
-        return true;
-    }
-    bool QueueStatus(DeviceHandle, std::size_t& waiting) override {
-        waiting = waiting_;
-        return true;
-    }
-    bool Read(DeviceHandle, unsigned char* buffer, std::size_t count, std::size_t& received) override {
-        received = std::min(count, waiting_);
-        std::copy_n(reply_, received, buffer);
-        reply_ += received;
-        waiting_ -= received;
-        return true;
-    }
-    bool Close(DeviceHandle) override { return true; }
-
-private:
-    DeviceStatus status_;
-    std::array<unsigned char, 512> block_{};
-    const unsigned char* reply_ = nullptr;
-    std::size_t waiting_ = 0;
+    NullHost host;
+    SimulatedTransport transport;
+    MainForm form;
 };
 
-void PollTick8192(benchmark::State& state) {
-    QuietHost host;
-    InstantInstrument instrument;
-    auto form = std::make_unique<MainForm>(host, instrument);
-    form->Timer1Timer();  // first tick outside the count: control texts find their size
+void Tick(benchmark::State& state, int channels, std::chrono::microseconds latency) {
+    TickRig rig(channels, latency);
+    const std::size_t before = bench::AllocationCount();
+    for (auto _ : state) rig.form.Timer1Timer();
+    state.counters["allocs_per_tick"] =
+        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(state.iterations());
+}
+
+void BM_PollTick8192(benchmark::State& state) { Tick(state, 8192, std::chrono::microseconds(0)); }
+BENCHMARK(BM_PollTick8192)->Unit(benchmark::kMicrosecond);
+
+void BM_PollTickWithUsbLatency(benchmark::State& state) {
+    Tick(state, static_cast<int>(state.range(0)), std::chrono::microseconds(state.range(1)));
+}
+BENCHMARK(BM_PollTickWithUsbLatency)
+    ->ArgsProduct({{512, 1024, 2048, 4096, 8192}, {125}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The tick's read-out part on its own: status, view, every block, peak and total.
+void Readout(benchmark::State& state, int channels, std::chrono::microseconds latency) {
+    TickRig rig(channels, latency);
     const std::size_t before = bench::AllocationCount();
     for (auto _ : state) {
-        form->Timer1Timer();
-        benchmark::DoNotOptimize(form->State.Memory.MainCounts.data());
+        rig.form.ReadStatus();
+        rig.form.ApplyStatusView();
+        rig.form.ReadSpectrum();
     }
-    state.counters["allocs/op"] = benchmark::Counter(static_cast<double>(bench::AllocationCount() - before),
-                                                     benchmark::Counter::kAvgIterations);
+    state.counters["allocs_per_readout"] =
+        static_cast<double>(bench::AllocationCount() - before) / static_cast<double>(state.iterations());
 }
-BENCHMARK(PollTick8192)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadoutAt8192(benchmark::State& state) { Readout(state, 8192, std::chrono::microseconds(0)); }
+BENCHMARK(BM_ReadoutAt8192)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadoutWithUsbLatency(benchmark::State& state) {
+    Readout(state, static_cast<int>(state.range(0)), std::chrono::microseconds(state.range(1)));
+}
+BENCHMARK(BM_ReadoutWithUsbLatency)
+    ->ArgsProduct({{512, 1024, 2048, 4096, 8192}, {125}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ztmca
