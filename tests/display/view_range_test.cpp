@@ -76,7 +76,7 @@ TEST(RangesWithoutAWholeDivision, AreLeftAsTheyAre) {
     }
 }
 
-TEST(Pointer, ChannelUnderAColumn) {
+TEST(PointerChannel, ChannelUnderAColumn) {
     std::int64_t ch = 0;
     ASSERT_TRUE(ChannelAtColumn(0, 1023, 512, 100, ch));
     EXPECT_EQ(ch, 200);
