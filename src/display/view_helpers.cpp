@@ -12,10 +12,9 @@ std::int32_t LimitToMemory(const MainForm& form, std::int64_t channel) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(channel, 0, last));
 }
 
-void SetDecimalText(Form& form, std::string_view control, std::int64_t value, std::string_view suffix) {
+void SetDecimalText(Form& form, std::string_view control, std::int64_t value, const char* suffix) {
     char text[40];
-    const int length = std::snprintf(text, sizeof text, "%lld%.*s", static_cast<long long>(value),
-                                     static_cast<int>(suffix.size()), suffix.data());
+    const int length = std::snprintf(text, sizeof text, "%lld%s", static_cast<long long>(value), suffix);
     form.SetText(control, std::string_view(text, static_cast<std::size_t>(std::clamp(length, 0, 39))));
 }
 
