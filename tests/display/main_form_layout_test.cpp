@@ -75,7 +75,11 @@ TEST_F(Scheme, PageTabsAreHighlightedAndTheMcsPageStaysVisible) {
     form->SelectItem("AXFM", 0);
     EXPECT_EQ(highlighted({"SXFM", "VOZE", "ROISet"}), "100");
     EXPECT_TRUE((*form)["SXFM"].Visible);
+    // The "View Bank" buttons only show the bank; choosing one changes nothing else.
+    OpenInstrument();
     form->SetChecked("MemBank1", true);
+    EXPECT_TRUE(t.writes.empty());
+    EXPECT_EQ(form->Display.RedrawNeeded, 0);
     form->SelectItem("AXFM", 1);
     EXPECT_EQ(highlighted({"SXFM", "VOZE", "ROISet"}), "010");
     EXPECT_TRUE((*form)["MemBank0"].Checked);
