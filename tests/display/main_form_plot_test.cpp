@@ -1,4 +1,5 @@
 // The picture of the plot: start-up, read-outs, trace, overlays and the cursor marker.
+#include <algorithm>
 #include <cmath>
 
 #include "form_fixture.h"
