@@ -75,6 +75,11 @@ void MainForm::BindHandlers() {
     On("Button2", Event::Click, [this] { Button2Click(); });
     On("AXFM", Event::Change, [this] { AXFMChange(); });
     On("MISC", Event::Change, [this] { MISCChange(); });
+    On("ColorBox1", Event::Change, [this] { ColorBox1Change(); });
+    On("ColorBox2", Event::Change, [this] { ColorBox2Change(); });
+    On("LogOfset0", Event::Click, [this] { LogOfsetClick(0); });
+    On("LogOfset10", Event::Click, [this] { LogOfsetClick(10); });
+    On("LogOfset100", Event::Click, [this] { LogOfsetClick(100); });
 
     On("ROINoSelect", Event::Change, [this] { ROINoSelectChange(); });
     On("ROIOnCheck", Event::Click, [this] { ROIOnCheckClick(); });

@@ -103,6 +103,10 @@ public:
     void AXFMChange();
     void MISCChange();
     void Edit1Click(WindowState previous);
+    // "Config.." page: trace colour, plot background, count offset of the log scale.
+    void ColorBox1Change();
+    void ColorBox2Change();
+    void LogOfsetClick(std::int32_t offset);
 
     // ---- regions of interest (roi/) ----
     void ROINoSelectChange();

@@ -44,8 +44,16 @@ void Bitmap::FillRect(int x, int y, int w, int h, Colour c) {
 void Bitmap::FillRow(int y, Colour c) { FillRect(0, y, width_, 1, c); }
 
 void Bitmap::LineTo(int x, int y) {
-    // Bresenham from the pen position; the end point itself stays unpainted.
     int x0 = penX_, y0 = penY_;
+    if (x0 == x && x >= 0 && x < width_) {
+        // Vertical: the trace's bars. Same pixels as the general case, clipped once.
+        const int lo = std::max(y0 < y ? y0 : y + 1, 0);
+        const int hi = std::min(y0 < y ? y - 1 : y0, height_ - 1);
+        for (int yy = lo; yy <= hi; ++yy) pixels_[static_cast<std::size_t>(yy) * width_ + x] = pen_;
+        penY_ = y;
+        return;
+    }
+    // Bresenham from the pen position; the end point itself stays unpainted.
     const int dx = std::abs(x - x0), dy = -std::abs(y - y0);
     const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
     int err = dx + dy;

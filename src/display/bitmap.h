@@ -19,6 +19,9 @@ constexpr Colour kCyan = 0xFFFF00;  // also "aqua"
 constexpr Colour kDarkRed = 0x000080;
 constexpr Colour kSilver = 0xC0C0C0;
 constexpr Colour kButtonFace = 0xF0F0F0;
+constexpr Colour kYellow = 0x00FFFF;
+constexpr Colour kMagenta = 0xFF00FF;
+constexpr Colour kOrange = 0x0080FF;
 }  // namespace colours
 
 class Bitmap {

@@ -34,6 +34,8 @@ struct DisplayState {
     std::array<std::int32_t, 3> OverlapOn{};
     std::array<std::array<std::int32_t, kPlotArrayLength>, 3> OverlayTop{};
     std::array<std::array<std::int32_t, kPlotArrayLength>, 3> OverlayBottom{};
+    std::array<std::int32_t, 3> OverlayColumns{};  // columns captured (the plot width at capture)
+    std::int32_t LogOffset = 0;                     // counts subtracted before the log scale: 0, 10 or 100
     std::int32_t PlotX0 = 18;
     std::int32_t PlotY0 = 0;
     std::int32_t AxisStripY = 300;

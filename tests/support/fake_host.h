@@ -13,7 +13,7 @@ namespace ztmca::testing {
 struct DrawnText {
     int X, Y;
     std::string Text;
-    ztmca::Colour Colour;
+    ztmca::Colour Colour;  // qualified: the member shares the type's name
 };
 
 class FakeHost : public FormHost {

@@ -1,0 +1,83 @@
+// Which memory the plot shows: a work memory, the MCA memory, and captured overlay traces.
+#include <algorithm>
+
+#include "app/main_form.h"
+#include "display/view_helpers.h"
+
+namespace ztmca {
+namespace {
+
+// Times, calibration and ROI windows of the shown spectrum come with its header.
+void TakeHeaderView(MainForm& form, const SpectrumHeader& header) {
+    form.State.Acq.LiveTime = header.LiveTime;
+    form.State.Acq.RealTime = header.RealTime;
+    form.State.Acq.PresetTimeShown = header.PresetTime;
+    if (header.CalibrationMarker != 1.0f) {
+        form.Calibration.Gain = header.CalibrationGain;
+        form.Calibration.Offset = header.CalibrationOffset;
+        form.Calibration.Valid = 1;
+    }
+    for (std::size_t i = 0; i < form.Rois.Entries.size(); ++i) {
+        RoiEntry& roi = form.Rois.Entries[i];
+        roi.RoiLch = header.RoiLch[i];
+        roi.RoiHch = header.RoiHch[i];
+        roi.Color = header.RoiColor[i];
+    }
+}
+
+}  // namespace
+
+void MainForm::ShowWorkMemory(int k) {
+    if (k < 1 || k > kWorkMemories) return;
+    SpectrumMemory& m = State.Memory;
+    const std::size_t index = static_cast<std::size_t>(k - 1);
+    m.CurrentName = m.WorkNames[index];
+    m.CurrentHeader = m.WorkHeaders[index];
+    const int channels = ChannelsInUse(m.CurrentHeader.MemorySize);
+    std::copy_n(m.WorkCounts[index].begin(), channels, m.MainCounts.begin());
+    TakeHeaderView(*this, m.CurrentHeader);
+    // The new memory shows at the next full redraw; the cursor read-out at once.
+    RequestRedraw(false);
+}
+
+void MainForm::ShowMcaMemory() {
+    SpectrumMemory& m = State.Memory;
+    m.CurrentHeader = m.LiveHeader;
+    m.CurrentName = "MCA";
+    TakeHeaderView(*this, m.CurrentHeader);
+    if (InstrumentOpen(*this)) {
+        ReadSpectrum();
+        if (ReadStatus()) {
+            ApplyStatusView();
+            AcquisitionState& acq = State.Acq;
+            acq.RealTime = State.Status.I32(status::kRealTime) / 10;
+            // Live time as the poll loop derives it: real time less the dead time of the counted events.
+            acq.LiveTime = static_cast<std::int32_t>(static_cast<double>(acq.RealTime) -
+                                                     static_cast<double>(m.TotalCounts) *
+                                                         static_cast<double>(State.Pha.DeadTimePerEvent) * 0.00001);
+            acq.RealTime = State.Pha.PresetTime;
+        }
+    }
+    RequestRedraw(false);
+}
+
+void MainForm::OverLapONClick() {
+    static constexpr const char* kButtons[kWorkMemories] = {"Mem1Spec", "Mem2Spec", "Mem3Spec"};
+    DisplayState& d = Display;
+    for (std::size_t k = 0; k < kWorkMemories; ++k) {
+        if (!(*this)[kButtons[k]].Checked) continue;
+        if (d.OverlapOn[k] == 1) {
+            d.OverlapOn[k] = 0;
+            continue;
+        }
+        d.OverlapOn[k] = 1;
+        State.Memory.CurrentName = State.Memory.WorkNames[k];
+        d.OverlayTop[k] = Plot.ColumnTop;
+        d.OverlayBottom[k] = Plot.ColumnBottom;
+        d.OverlayColumns[k] = Geometry.W;
+    }
+    // The captured traces are drawn over the plot, so they show (or go) with a full redraw.
+    RequestRedraw(true);
+}
+
+}  // namespace ztmca
