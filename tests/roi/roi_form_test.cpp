@@ -40,7 +40,6 @@ protected:
 };
 
 TEST_F(RoiForm, SwitchingOnStoresTheWindowAndSendsOnlyRoiOne) {
-    form->Display.RedrawNeeded = 0;
     SwitchOn(1, "100", "200", "Fe-Ka", 9);
     const RoiEntry& roi = form->Rois.Entries[1];
     EXPECT_EQ(roi.RoiLch, 100);
@@ -50,7 +49,7 @@ TEST_F(RoiForm, SwitchingOnStoresTheWindowAndSendsOnlyRoiOne) {
     EXPECT_EQ(roi.Defined, 1);
     EXPECT_EQ(roi.On, 1);
     EXPECT_EQ(form->Rois.SelectedRoi, 1);
-    EXPECT_EQ(form->Display.RedrawNeeded, 1);
+    EXPECT_EQ(roi.GrossSum, 14950);  // the full redraw integrated the ramp's channels 100..199
     EXPECT_EQ(t.writes, std::vector<std::string>{"$@R1,0100,0200;"});
 
     t.writes.clear();
@@ -255,9 +254,11 @@ TEST_F(RoiStepTest, WindowsAtTheEdgesOfThePlotAndTheMemory) {
 }
 
 TEST_F(RoiStepTest, ExpandedViewShadesWholeChannels) {
+    SwitchOn(0, "110", "111");
+    // The geometry of a 128-channel view from channel 100, as the redraw leaves it.
     form->Geometry = {512, 300, -4, 4};
     form->Display.DispStartCh = 100;
-    SwitchOn(0, "110", "111");
+    form->Bitmaps.PlotBitmap.Fill(colours::kBlack);
     form->RoiStep();
     EXPECT_NE(Pixel(39, 299), colours::kBlue);
     for (int x = 40; x < 48; ++x) EXPECT_EQ(Pixel(x, 299), colours::kBlue) << x;
