@@ -75,12 +75,18 @@ bool SimulatedInstrument::Run(const Command& c) {
             // The mode of a running acquisition cannot change under it.
             if (running_ && c.Value != mode_) return false;
             mode_ = static_cast<int>(c.Value);
+            // The set-up selects the count stop with "$D1;"; the start's "$D0;" keeps it.
+            if (c.Value == 1) countStopArmed_ = true;
             return true;
         case CommandKind::Start: Start(); return true;
         case CommandKind::Stop: running_ = false; return true;
         case CommandKind::Clear: ClearAcquisition(); return true;
         case CommandKind::MemorySize: return SetMemorySize(c.Value);
-        case CommandKind::PresetTime: presetTime_ = c.Value; return true;
+        case CommandKind::PresetTime:
+            // Every PHA set-up sends its preset time first: a time stop unless "$D1;" follows.
+            presetTime_ = c.Value;
+            countStopArmed_ = false;
+            return true;
         case CommandKind::PresetCount: presetCount_ = c.Value; return true;
         case CommandKind::LoadNumber: loadedNumber_ = c.Value; return true;
         case CommandKind::StoreNumber:
@@ -166,7 +172,7 @@ void SimulatedInstrument::ResetView() {
 
 bool SimulatedInstrument::PresetReached() const {
     if (IsMcs(mode_)) return sweepCount_ > 0 && sweeps_ >= sweepCount_;
-    if (mode_ == 1) return presetCount_ > 0 && events_ >= static_cast<std::uint64_t>(presetCount_);
+    if (CountStop()) return presetCount_ > 0 && events_ >= static_cast<std::uint64_t>(presetCount_);
     return presetTime_ > 0 && realNs_ >= presetTime_ * kNsPerTenth;
 }
 
@@ -183,7 +189,7 @@ void SimulatedInstrument::AdvanceTo(TimePoint now) {
 
 void SimulatedInstrument::AdvancePha(std::int64_t ns) {
     bool ends = false;
-    if (mode_ == 0 && presetTime_ > 0) {
+    if (!CountStop() && presetTime_ > 0) {
         const std::int64_t left = presetTime_ * kNsPerTenth - realNs_;
         if (ns >= left) {
             ns = std::max<std::int64_t>(left, 0);
@@ -191,7 +197,7 @@ void SimulatedInstrument::AdvancePha(std::int64_t ns) {
         }
     }
     std::uint64_t events = random_.Poisson(recordedRate_ * static_cast<double>(ns) / kNsPerSecond);
-    if (mode_ == 1 && presetCount_ > 0) {
+    if (CountStop() && presetCount_ > 0) {
         const std::uint64_t left = static_cast<std::uint64_t>(presetCount_) - std::min<std::uint64_t>(events_, presetCount_);
         if (events >= left) {
             // The last needed pulse arrives, on average, at left / (events + 1) of the interval.
@@ -261,7 +267,7 @@ void SimulatedInstrument::FillStatus(std::span<std::uint8_t> b) const {
     WriteI16(b, status::kLogScale, logScale_ ? 1 : 0);
     WriteI16(b, status::kVfsIndex, static_cast<std::int16_t>(vfsIndex_));
     WriteI32(b, status::kRealTime, static_cast<std::int32_t>(std::min<std::int64_t>(realNs_ / kNsPerHundredth, 0x7FFFFFFF)));
-    WriteI16(b, status::kMode, static_cast<std::int16_t>(mode_));
+    WriteI16(b, status::kMode, static_cast<std::int16_t>(CountStop() ? 1 : mode_));
     WriteI16(b, status::kRunning, running_ ? 1 : 0);
     WriteI16(b, status::kMemorySize, static_cast<std::int16_t>(MemorySize()));
     WriteI16(b, status::kMemorySize2, static_cast<std::int16_t>(IsMcs(mode_) ? MemorySize() : 0));

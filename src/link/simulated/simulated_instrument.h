@@ -70,6 +70,9 @@ private:
 
     // Set-up.
     int mode_ = 0;
+    bool countStopArmed_ = false;
+    // PHA that ends at the preset count: mode 1, or mode 0 after a set-up that chose the count.
+    bool CountStop() const { return mode_ == 1 || (mode_ == 0 && countStopArmed_); }
     std::int64_t presetTime_ = 10000;  // 0.1 s; 0: no limit
     std::int64_t presetCount_ = 10000;  // 0: no limit
     std::int64_t loadedNumber_ = 0;
