@@ -84,6 +84,7 @@ public:
     std::string Caption;
     int ClientWidth;
     int ClientHeight;
+    bool BoldFont = false;
     int MaxWidth = 0;  // 0: no limit
     int MaxHeight = 0;
     ModalResult Result = ModalResult::None;  // a dialog's handler sets it to end the modal run

@@ -42,6 +42,7 @@ constexpr const char* kUnitButtons[] = {"DwUnit1us", "DwUnit10us", "DwUnit100us"
 
 McsSetupForm::McsSetupForm(FormHost& host, McsSetup& setup)
     : Form(host, "SXFMSetUp", "TSXFMSetUp", "MCS SetUp", 417, 417), setup_(setup) {
+    BoldFont = true;
     BuildDesign();
     BindRadioButtons();
     On("OkButton", Event::Click, [this] { OkButtonClick(); });

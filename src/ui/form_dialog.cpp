@@ -7,6 +7,10 @@ FormDialog::FormDialog(Form& form, FormHost& host, QWidget* parent)
     setObjectName(QString::fromStdString(form.Name()));
     setWindowTitle(QString::fromStdString(form.Caption));
     setFixedSize(form.ClientWidth, form.ClientHeight);
+    QFont font = this->font();
+    font.setPixelSize(11);
+    font.setBold(form.BoldFont);
+    setFont(font);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(view_, &FormView::ResultSet, this, [this] {
         if (form_.Result == ModalResult::Ok)

@@ -59,13 +59,23 @@ void TForm1::changeEvent(QEvent* event) {
     const WindowState previous = StateOf(change->oldState());
     if (previous == StateOf(windowState())) return;
     view_->Dispatch([&] { form_->Resize(previous); });
+    UpdateAnchors();
+}
+
+void TForm1::UpdateAnchors() {
+    // Right-anchored controls follow the right edge; beside the large plot they never stand
+    // over it, also on a screen too small for the whole maximized window.
+    const int besideLargePlot = 1050 + 8 - 536;
+    int shift = std::max(0, client_->width() - form_->ClientWidth);
+    if (form_->LargeLayout) shift = std::max(shift, besideLargePlot);
+    view_->SetAnchorShift(shift);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // A fixed border: the normal window keeps its design size; only maximizing makes it larger.
     if (StateOf(windowState()) == WindowState::Normal && size() != DesignSize()) resize(DesignSize());
-    view_->SetAnchorShift(std::max(0, client_->width() - form_->ClientWidth));
+    UpdateAnchors();
 }
 
 void TForm1::wheelEvent(QWheelEvent* event) {

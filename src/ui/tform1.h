@@ -27,6 +27,7 @@ protected:
 
 private:
     QSize DesignSize() const;
+    void UpdateAnchors();
 
     std::unique_ptr<UsbTransport> transport_;
     QtFormHost host_;

@@ -1,0 +1,102 @@
+// The operator's road through the window, widget by widget, with the instrument's traffic.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLabel>
+#include <QTabWidget>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "screenshot.h"
+#include "window_fixture.h"
+
+namespace ztmca {
+namespace {
+
+using testing::CommandsOnly;
+using testing::WindowFixture;
+
+TEST(WindowAcquisition, OpenStartStopAndClearSendExactlyTheirCommands) {
+    WindowFixture w;
+    w.Press("McaOpen");
+    EXPECT_EQ(w.TextOf("Edit2"), QStringLiteral("1"));
+    EXPECT_EQ(w.TextOf("Edit3"), QStringLiteral("ZT-740"));
+    EXPECT_TRUE(w.Find<QLineEdit>("Edit3")->isVisible());
+    EXPECT_TRUE(w.Find<QPushButton>("McaStart")->isEnabled());
+    EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$?;"}));
+
+    w.transport->writes.clear();
+    w.Press("McaStart");
+    EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$D0;", "$G;"}));
+    EXPECT_TRUE(w.Find<QTimer>("Timer1")->isActive());
+
+    w.transport->writes.clear();
+    w.Press("McaStop");
+    EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$D0;", "$S;"}));
+    EXPECT_FALSE(w.Find<QTimer>("Timer1")->isActive());
+
+    w.transport->writes.clear();
+    w.Press("McaClear");
+    EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$D0;", "$C;"}));
+}
+
+TEST(WindowAcquisition, PollTickReadsStatusAndEveryBlock) {
+    WindowFixture w;
+    w.Press("McaOpen");
+    w.transport->status.SetI16(status::kRunning, 1);
+    w.transport->status.SetI16(status::kMemorySize, 512);
+    w.transport->status.SetI16(status::kDispEnd, 511);
+    w.transport->status.SetI16(status::kLogScale, 1);
+    w.transport->status.SetI32(status::kRealTime, 10009);
+    w.Press("McaStart");
+    w.transport->writes.clear();
+    auto* timer = w.Find<QTimer>("Timer1");
+    QSignalSpy spy(timer, &QTimer::timeout);
+    ASSERT_TRUE(spy.wait(1000));
+    QApplication::processEvents();
+    ASSERT_GE(w.transport->writes.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(w.transport->writes.begin(), w.transport->writes.begin() + 5),
+              (std::vector<std::string>{"$R0;", "$R1;", "$R2;", "$R3;", "$R4;"}));
+    EXPECT_EQ(w.TextOf("Edit9"), QStringLiteral("512"));
+    EXPECT_EQ(w.Find<QLabel>("Label2")->text(), QStringLiteral("511ch"));
+}
+
+TEST(WindowAcquisition, PhaSetUpDialogSendsTheSetUp) {
+    WindowFixture w;
+    w.Press("McaOpen");
+    w.transport->writes.clear();
+    // The dialog runs modally: answer it from inside its own event loop.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("VOZE1 SetUp"));
+        auto* preset = dialog->findChild<QLineEdit*>(QStringLiteral("PresetRT"));
+        ASSERT_NE(preset, nullptr);
+        preset->selectAll();
+        QTest::keyClicks(preset, QStringLiteral("10.0"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    w.Press("Button10");
+    EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$M8;", "$P100;", "$D0;"}));
+    EXPECT_EQ(w.TextOf("Edit12"), QStringLiteral("100"));
+}
+
+TEST(WindowLayout, MaximizeShowsTheLargePlotAndRestoreTheNormalOne) {
+    WindowFixture w;
+    EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
+    w.window->setWindowState(Qt::WindowMaximized);
+    QApplication::processEvents();
+    auto* plot = w.Find<QWidget>("PaintBox1");
+    EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Maximized"));
+    EXPECT_EQ(plot->size(), QSize(1050, 620));
+    EXPECT_EQ(w.Find<QLabel>("Label1")->y(), 685);
+    testing::SaveShot(w.window.get(), QStringLiteral("maximized"));
+    w.window->setWindowState(Qt::WindowNoState);
+    QApplication::processEvents();
+    EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
+    EXPECT_EQ(plot->size(), QSize(530, 320));
+    EXPECT_EQ(w.Find<QLabel>("Label1")->y(), 385);
+}
+
+}  // namespace
+}  // namespace ztmca
