@@ -6,24 +6,12 @@
 #include <cstdio>
 
 #include "alloc_counter.h"
+#include "support/null_host.h"
 #include "app/main_form.h"
 #include "link/simulated/simulated_transport.h"
 
 namespace ztmca {
 namespace {
-
-class NullHost final : public FormHost {
-public:
-    void DrawText(Bitmap&, int, int, std::string_view, Colour) override {}
-    int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * 6; }
-    bool RunModal(Form&) override { return false; }
-    bool AskOpenFile(const FileDialogSpec&, std::string&) override { return false; }
-    bool AskSaveFile(const FileDialogSpec&, std::string&) override { return false; }
-    void ShowError(std::string_view) override {}
-    LocalDateTime Now() override { return {2026, 12, 11, 9, 30, 0}; }
-    std::string FormatDateTime(const LocalDateTime&) override { return "2026/12/11 09:30:00"; }
-    void CloseMainWindow() override {}
-};
 
 // The form with its instrument open and an acquisition without preset running at `channels`.
 struct TickRig {
@@ -48,7 +36,7 @@ struct TickRig {
         transport.SetLatency(latency);
         form.Timer1Timer();  // the first tick sizes everything
     }
-    NullHost host;
+    testing::NullHost host;
     SimulatedTransport transport;
     MainForm form;
 };

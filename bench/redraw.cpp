@@ -6,39 +6,12 @@
 #include <memory>
 
 #include "alloc_counter.h"
+#include "support/null_host.h"
 #include "app/main_form.h"
 
 namespace {
 
 using namespace ztmca;
-
-// A desktop whose text costs nothing: the redraw's own work is measured.
-class NullHost final : public FormHost {
-public:
-    void DrawText(Bitmap&, int, int, std::string_view, Colour) override {}
-    int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * 6; }
-    bool RunModal(Form&) override { return false; }
-    bool AskOpenFile(const FileDialogSpec&, std::string&) override { return false; }
-    bool AskSaveFile(const FileDialogSpec&, std::string&) override { return false; }
-    void ShowError(std::string_view) override {}
-    LocalDateTime Now() override { return {}; }
-    std::string FormatDateTime(const LocalDateTime&) override { return {}; }
-    void CloseMainWindow() override {}
-};
-
-class NullTransport final : public UsbTransport {
-public:
-    bool ListDevices(std::vector<std::string>&) override { return false; }
-    bool Open(const std::string&, DeviceHandle&) override { return false; }
-    bool Reset(DeviceHandle) override { return false; }
-    bool SetLatencyTimer(DeviceHandle, unsigned char) override { return false; }
-    bool SetTimeouts(DeviceHandle, unsigned, unsigned) override { return false; }
-    bool Purge(DeviceHandle) override { return false; }
-    bool Write(DeviceHandle, const unsigned char*, std::size_t) override { return false; }
-    bool QueueStatus(DeviceHandle, std::size_t&) override { return false; }
-    bool Read(DeviceHandle, unsigned char*, std::size_t, std::size_t&) override { return false; }
-    bool Close(DeviceHandle) override { return false; }
-};
 
 // A noisy spectrum with a few peaks, so columns carry real bars.
 void FillSpectrum(ChannelArray& counts) {
@@ -56,8 +29,8 @@ void FillSpectrum(ChannelArray& counts) {
 
 // Arguments: large layout, dot trace, linear scale.
 void BM_FullRedraw(benchmark::State& state) {
-    NullHost host;
-    NullTransport transport;
+    testing::NullHost host;
+    testing::NoInstrument transport;
     auto form = std::make_unique<MainForm>(host, transport);
     if (state.range(0) == 1) {
         form->Edit1Click(WindowState::Normal);  // the window opening

@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace ztmca {
@@ -155,6 +156,12 @@ void Form::SetText(std::string_view name, std::string_view text) {
     if (c.Text == text) return;
     c.Text.assign(text);
     if (c.Kind == ControlKind::Edit) Fire(name, Event::Change);
+}
+
+void Form::SetNumber(std::string_view name, std::int64_t value, const char* suffix) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld%s", static_cast<long long>(value), suffix);
+    SetText(name, text);
 }
 
 void Form::SetItemIndex(std::string_view name, int index) {

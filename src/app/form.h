@@ -2,6 +2,7 @@
 // A window as plain data: every control's state under its design name, and the event handlers
 // bound by control and event. The window layer builds widgets from the control list, forwards
 // widget events here and shows the state again afterwards; tests drive forms directly.
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -113,6 +114,8 @@ public:
     // group runs its click handler, and changing an edit box's text runs its change handler.
     void SetChecked(std::string_view name, bool checked);
     void SetText(std::string_view name, std::string_view text);
+    // The decimal text of a number, with an optional unit after it ("512ch").
+    void SetNumber(std::string_view name, std::int64_t value, const char* suffix = "");
     void SetItemIndex(std::string_view name, int index);
     void SetColour(std::string_view name, Colour colour);  // selects the colour box item of that colour
 

@@ -6,13 +6,14 @@
 #include "display/view_range.h"
 
 namespace ztmca {
+
 namespace {
 
 constexpr int kRoiPage = 2;
 
 void MoveCursorBy(MainForm& form, int delta) {
     form.Display.CursorCh = LimitToMemory(form, static_cast<std::int64_t>(form.Display.CursorCh) + delta);
-    SetDecimalText(form, "Label3", form.Display.CursorCh);
+    form.SetNumber("Label3", form.Display.CursorCh);
     form.RequestRedraw(true);
     if (InstrumentOpen(form)) SendCursorCommand(form);
 }
@@ -32,7 +33,7 @@ void MainForm::PaintBox1MouseDown(MouseButton button, int x, int) {
     if ((*this)["AXFM"].ItemIndex == kRoiPage) RoiCapture(ch);
     Display.CursorCh = ch;
     if (open) SendCursorCommand(*this);
-    SetDecimalText(*this, "Label3", ch);
+    SetNumber("Label3", ch);
     if (Calibration.Valid == 1) {
         char energy[64];
         std::snprintf(energy, sizeof energy, "%8.2f", static_cast<double>(EnergyOf(Calibration, ch)));

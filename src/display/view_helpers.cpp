@@ -12,25 +12,19 @@ std::int32_t LimitToMemory(const MainForm& form, std::int64_t channel) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(channel, 0, last));
 }
 
-void SetDecimalText(Form& form, std::string_view control, std::int64_t value, const char* suffix) {
-    char text[40];
-    const int length = std::snprintf(text, sizeof text, "%lld%s", static_cast<long long>(value), suffix);
-    form.SetText(control, std::string_view(text, static_cast<std::size_t>(std::clamp(length, 0, 39))));
-}
-
 void ShowCursorCounts(MainForm& form) {
     const std::int32_t cursor = form.Display.CursorCh;
     if (cursor < 0 || cursor >= MemoryChannels(form)) {
         form.SetText("Label7", "-");
         return;
     }
-    SetDecimalText(form, "Label7", form.State.Memory.MainCounts[static_cast<std::size_t>(cursor)]);
+    form.SetNumber("Label7", form.State.Memory.MainCounts[static_cast<std::size_t>(cursor)]);
 }
 
 void ShowRangeLabels(MainForm& form) {
-    SetDecimalText(form, "Label1", form.Display.DispStartCh, "ch");
-    SetDecimalText(form, "Label2", form.Display.DispEndCh, "ch");
-    SetDecimalText(form, "Label3", form.Display.CursorCh);
+    form.SetNumber("Label1", form.Display.DispStartCh, "ch");
+    form.SetNumber("Label2", form.Display.DispEndCh, "ch");
+    form.SetNumber("Label3", form.Display.CursorCh);
 }
 
 void DrawCurrentAxis(MainForm& form) {

@@ -13,7 +13,6 @@ int MemoryChannels(const MainForm& form);
 std::int32_t LimitToMemory(const MainForm& form, std::int64_t channel);
 
 // Decimal text with an optional suffix, formatted on the stack.
-void SetDecimalText(Form& form, std::string_view control, std::int64_t value, const char* suffix = "");
 // Label7: the counts at the cursor, or "-" for a cursor outside the memory.
 void ShowCursorCounts(MainForm& form);
 // Label1, Label2 and Label3: start, end and cursor channel.

@@ -11,16 +11,11 @@
 #include "files/spectrum_file.h"
 
 namespace ztmca {
+
 namespace {
 
 constexpr char kWriteError[] = "File Write Error !";
 constexpr char kInfoError[] = "SaveMcaInf Error !";
-
-void SetDecimal(Form& form, std::string_view control, std::int32_t value, const char* suffix = "") {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d%s", value, suffix);
-    form.SetText(control, text);
-}
 
 std::span<const std::uint8_t> AsBytes(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -80,7 +75,7 @@ void MainForm::Read1Click() {
 
     if (!file.Accepted()) {
         // The displayed spectrum stays as it was; only the header falls back to the live one.
-        SetDecimal(*this, "Edit9", n);
+        SetNumber("Edit9", n);
         m.CurrentHeader = m.LiveHeader;
     } else {
         const SpectrumHeader& h = file.Header;
@@ -100,23 +95,23 @@ void MainForm::Read1Click() {
             Rois.Entries[k].Color = h.RoiColor[k];
         }
         m.MemorySize = n;
-        SetDecimal(*this, "Edit9", n);
+        SetNumber("Edit9", n);
         SetText("Edit14", HeaderComment(h));
 
         const std::int32_t mode = h.AcquisitionMode;
         if (mode == 0 || (mode >= 2 && mode <= 6)) {
             SetText("Edit8", mode == 0 ? "PHA" : mode <= 4 ? "MCS" : "ROIMCS");
             SetText("Edit11", mode == 0 ? "0.1sec" : mode == 5 ? " 0.1u" : " EXT");
-            SetDecimal(*this, "Edit12", mode == 0 ? h.PresetTime : h.PresetCounts);
+            SetNumber("Edit12", mode == 0 ? h.PresetTime : h.PresetCounts);
             State.Acq.AcquisitionMode = mode;
         }
 
         Display.DispStartCh = 0;
         Display.DispEndCh = n - 1;
         Display.CursorCh = n / 2;
-        SetDecimal(*this, "Label1", 0, "ch");
-        SetDecimal(*this, "Label2", Display.DispEndCh, "ch");
-        SetDecimal(*this, "Label3", Display.CursorCh);
+        SetNumber("Label1", 0, "ch");
+        SetNumber("Label2", Display.DispEndCh, "ch");
+        SetNumber("Label3", Display.CursorCh);
 
         char date[96];
         std::snprintf(date, sizeof date, "%4d/%2d/%2d, %2d:%2d:%2d\n", h.Year, h.Month, h.Day, h.Hour, h.Minute,

@@ -5,13 +5,8 @@
 #include "link/acquisition_figures.h"
 
 namespace ztmca {
-namespace {
 
-void SetDecimal(Form& form, std::string_view control, std::int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    form.SetText(control, text);
-}
+namespace {
 
 void SetTimer(Form& form, bool on) { form["Timer1"].Enabled = on; }
 
@@ -118,11 +113,11 @@ void MainForm::Timer1Timer() {
     const DeviceStatus& s = State.Status;
     const std::int16_t mode = s.I16(status::kMode);
     const bool mcs = mode > 1;
-    if (mcs) SetDecimal(*this, "Edit4", s.I32(status::kSweeps));
+    if (mcs) SetNumber("Edit4", s.I32(status::kSweeps));
     // Offset 276 sizes every read-out, MCS ones included. A garbled size is held to the channel
     // memory here, so no later scan, copy or file write can be led past channel 8191.
     State.Memory.MemorySize = ChannelsInUse(s.I16(status::kMemorySize));
-    SetDecimal(*this, "Edit9", State.Memory.MemorySize);
+    SetNumber("Edit9", State.Memory.MemorySize);
 
     SetTimer(*this, false);
     ReadSpectrum();
@@ -146,7 +141,7 @@ void MainForm::Timer1Timer() {
     SendStop();
     acq.Acquiring = 0;
     if (mcs) {
-        SetDecimal(*this, "Edit4", s.I32(status::kSweeps));
+        SetNumber("Edit4", s.I32(status::kSweeps));
     } else {
         acq.RealTime = RealTimeFromStatus(s.I32(status::kRealTime));
         acq.LiveTime = LiveTimeOf(acq.RealTime, State.Memory.TotalCounts, deadTimePerEvent);

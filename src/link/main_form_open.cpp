@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 
 namespace ztmca {
+
 namespace {
 
 constexpr std::string_view kZt740 = "ZT-740";
@@ -21,12 +22,6 @@ std::string_view ModelFromIdentity(std::span<const unsigned char> reply) {
     return {};
 }
 
-void SetDecimal(Form& form, std::string_view control, std::int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    form.SetText(control, text);
-}
-
 }  // namespace
 
 bool MainForm::OpenInstruments() {
@@ -34,8 +29,8 @@ bool MainForm::OpenInstruments() {
     std::vector<std::string> serials;
     if (!usb.ListDevices(serials)) return false;
     State.Acq.DeviceCount = static_cast<std::int32_t>(serials.size());
-    SetDecimal(*this, "Edit2", State.Acq.DeviceCount);
-    SetDecimal(*this, "Edit1", State.Acq.DeviceCount);
+    SetNumber("Edit2", State.Acq.DeviceCount);
+    SetNumber("Edit1", State.Acq.DeviceCount);
     if (serials.empty()) return false;
 
     // Only five handle slots exist: instruments beyond the fifth listed are left alone.
@@ -90,7 +85,7 @@ bool MainForm::OpenInstruments() {
 void MainForm::McaOpenClick() {
     if (State.Acq.DeviceCount != 0) return;
     if (OpenInstruments())
-        SetDecimal(*this, "Edit2", State.Acq.DeviceCount);
+        SetNumber("Edit2", State.Acq.DeviceCount);
     else
         SetText("Edit2", "Error");
 }

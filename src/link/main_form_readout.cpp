@@ -6,15 +6,6 @@
 #include "app/main_form.h"
 
 namespace ztmca {
-namespace {
-
-void SetDecimal(Form& form, std::string_view control, std::int32_t value, const char* suffix = "") {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d%s", value, suffix);
-    form.SetText(control, text);
-}
-
-}  // namespace
 
 bool MainForm::ReadStatus() {
     static constexpr unsigned char kCommand[] = {'$', 'R', '0', ';'};
@@ -22,18 +13,18 @@ bool MainForm::ReadStatus() {
     if (!Link.ExchangeBytes(kCommand, sizeof kCommand, kStatusBytes, State.Status.Bytes.data(),
                             State.Status.Bytes.size(), received))
         return false;
-    SetDecimal(*this, "Edit13", static_cast<std::int32_t>(received));
+    SetNumber("Edit13", static_cast<std::int32_t>(received));
     return true;
 }
 
 void MainForm::ApplyStatusView() {
     const DeviceStatus& s = State.Status;
     Display.DispStartCh = s.I16(status::kDispStart);
-    SetDecimal(*this, "Label1", Display.DispStartCh, "ch");
+    SetNumber("Label1", Display.DispStartCh, "ch");
     Display.DispEndCh = s.I16(status::kDispEnd);
-    SetDecimal(*this, "Label2", Display.DispEndCh, "ch");
+    SetNumber("Label2", Display.DispEndCh, "ch");
     Display.CursorCh = s.I16(status::kCursor);
-    SetDecimal(*this, "Label3", Display.CursorCh);
+    SetNumber("Label3", Display.CursorCh);
     if (s.I16(status::kLogScale) != 0) {
         Display.LogScale = 1;
     } else {

@@ -8,15 +8,6 @@
 #include "setup/text_cut.h"
 
 namespace ztmca {
-namespace {
-
-void SetDecimal(Form& form, std::string_view control, std::int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    form.SetText(control, text);
-}
-
-}  // namespace
 
 void MainForm::CreateStartupForms() {
     // Created once and discarded, as the start-up does: their creation normalises the records.
@@ -47,19 +38,19 @@ void MainForm::Button10Click() {
             Link.SendCommand(command);
             acq.PresetCountsShown = p.PresetCounts;
             SendMode(1);
-            SetDecimal(*this, "Edit12", acq.PresetCountsShown);
+            SetNumber("Edit12", acq.PresetCountsShown);
         } else {
             SendMode(0);
-            SetDecimal(*this, "Edit12", acq.PresetTimeShown);
+            SetNumber("Edit12", acq.PresetTimeShown);
         }
         SetHeaderComment(m.CurrentHeader, CommentText(p));
-        SetDecimal(*this, "Edit9", m.MemorySize);
+        SetNumber("Edit9", m.MemorySize);
         SetText("Edit11", "0.1sec");
         SetText("Edit14", HeaderComment(m.CurrentHeader));
         if (ReadStatus()) {
             ApplyStatusView();
             m.MemorySize = ChannelsInUse(State.Status.I16(status::kMemorySize));
-            SetDecimal(*this, "Edit9", m.MemorySize);
+            SetNumber("Edit9", m.MemorySize);
         }
     } else {
         m.MemorySize = p.MemorySize;
@@ -97,8 +88,8 @@ void MainForm::Button7Click() {
         SendMode(s.ModeCode);
     }
     SetText("Edit8", "MCS");
-    SetDecimal(*this, "Edit9", State.Memory.MemorySize);
-    SetDecimal(*this, "Edit12", s.SweepCount);
+    SetNumber("Edit9", State.Memory.MemorySize);
+    SetNumber("Edit12", s.SweepCount);
     RequestRedraw(false);
 }
 

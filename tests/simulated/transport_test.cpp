@@ -4,7 +4,7 @@
 
 #include "app/main_form.h"
 #include "simulated/sim_fixture.h"
-#include "simulated/null_host.h"
+#include "support/null_host.h"
 
 namespace ztmca::testing {
 namespace {
