@@ -40,7 +40,7 @@ void PhaSetupForm::BuildDesign() {
     Add(K::Label, "Label2", "", "sec", 326, 14, 30, 13);
     Add(K::Label, "Label3", "", "Preset Counts", 124, 40, 110, 13);
     Add(K::Edit, "PresetSC", "", "10000", 240, 36, 80, 21);
-    Add(K::Label, "Label4", "", "Dead Time per Event", 124, 66, 110, 13);
+    Add(K::Label, "Label4", "", "Dead Time per Event", 120, 66, 118, 13);
     Add(K::Edit, "DeadTime", "", "1.8", 240, 62, 80, 21);
     Add(K::Label, "Label5", "", "usec", 326, 66, 30, 13);
     Control& stop = Add(K::RadioGroup, "AcqStop", "", "AcqStop", 364, 8, 105, 62);

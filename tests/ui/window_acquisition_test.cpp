@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QSignalSpy>
 #include <QTimer>
@@ -70,6 +71,7 @@ TEST(WindowAcquisition, PhaSetUpDialogSendsTheSetUp) {
         auto* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("VOZE1 SetUp"));
+        testing::SaveShot(dialog, QStringLiteral("pha_setup"));
         auto* preset = dialog->findChild<QLineEdit*>(QStringLiteral("PresetRT"));
         ASSERT_NE(preset, nullptr);
         preset->selectAll();
@@ -79,6 +81,30 @@ TEST(WindowAcquisition, PhaSetUpDialogSendsTheSetUp) {
     w.Press("Button10");
     EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$M8;", "$P100;", "$D0;"}));
     EXPECT_EQ(w.TextOf("Edit12"), QStringLiteral("100"));
+}
+
+TEST(WindowAcquisition, TheMcsPageIsReachableAndItsSetUpSendsTheSweepAndDwell) {
+    WindowFixture w;
+    w.Press("McaOpen");
+    auto* pages = w.Find<QTabWidget>("AXFM");
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(0).center());
+    ASSERT_EQ(pages->currentIndex(), 0);
+    EXPECT_TRUE(w.Find<QPushButton>("SxfmStart")->isVisible());
+    w.transport->writes.clear();
+    QTimer::singleShot(0, [&] {
+        auto* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("MCS SetUp"));
+        testing::SaveShot(dialog, QStringLiteral("mcs_setup"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    w.Press("Button7");
+    EXPECT_EQ(CommandsOnly(w.transport->writes),
+              (std::vector<std::string>{"$M8;", "$N100000000;", "$d0;", "$N10;", "$d1;", "$N2;", "$d2;", "$D6;"}));
+    w.transport->writes.clear();
+    w.Press("SxfmStart");
+    EXPECT_EQ(CommandsOnly(w.transport->writes), (std::vector<std::string>{"$D6;", "$G;"}));
+    EXPECT_EQ(w.TextOf("Edit8"), QStringLiteral("MCS"));
 }
 
 TEST(WindowLayout, MaximizeShowsTheLargePlotAndRestoreTheNormalOne) {
