@@ -72,9 +72,9 @@ void TForm1::UpdateAnchors() {
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
+    // The layouts follow maximize and restore only (the state change); a size change of its own
+    // just moves the right-anchored controls with the right edge.
     QMainWindow::resizeEvent(event);
-    // A fixed border: the normal window keeps its design size; only maximizing makes it larger.
-    if (StateOf(windowState()) == WindowState::Normal && size() != DesignSize()) resize(DesignSize());
     UpdateAnchors();
 }
 
