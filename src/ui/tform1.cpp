@@ -57,8 +57,17 @@ void TForm1::changeEvent(QEvent* event) {
     if (event->type() != QEvent::WindowStateChange) return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     const WindowState previous = StateOf(change->oldState());
-    if (previous == StateOf(windowState())) return;
-    view_->Dispatch([&] { form_->Resize(previous); });
+    const WindowState now = StateOf(windowState());
+    // A minimized window keeps its layout; nothing of it is seen until it comes back.
+    if (previous == now || now == WindowState::Minimized) return;
+    // The form picks its layout by the state the window leaves. Coming back from minimized, the
+    // window may return maximized or normal whatever the layout in force: name the state whose
+    // leaving selects the layout of the state the window returns to.
+    WindowState leaving = previous;
+    const bool large = now == WindowState::Maximized;
+    if (previous == WindowState::Minimized && form_->LargeLayout != large)
+        leaving = large ? WindowState::Normal : WindowState::Maximized;
+    view_->Dispatch([&] { form_->Resize(leaving); });
     UpdateAnchors();
 }
 
