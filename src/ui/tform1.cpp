@@ -42,6 +42,7 @@ TForm1::TForm1(std::unique_ptr<UsbTransport> transport, QWidget* parent)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    QApplication::instance()->installEventFilter(this);
     // The window's first resize event, which the form counts as its start.
     view_->Dispatch([this] { form_->Resize(WindowState::Normal); });
 }
@@ -87,11 +88,14 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     UpdateAnchors();
 }
 
-void TForm1::wheelEvent(QWheelEvent* event) {
-    const int delta = event->angleDelta().y();
-    if (delta == 0) return;
-    view_->Dispatch([&] { form_->MouseWheel(delta < 0); });
-    event->accept();
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The form's wheel events take the wheel over any of its controls, the plot included; the
+    // toolkit would hand a wheel sent to a control to that control alone.
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (delta != 0) view_->Dispatch([&] { form_->MouseWheel(delta < 0); });
+    return true;
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
