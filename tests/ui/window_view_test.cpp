@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QWheelEvent>
 
 #include "window_fixture.h"
@@ -70,6 +71,18 @@ TEST(WindowView, ExpandTakesTheRangeTheInstrumentReports) {
     EXPECT_EQ(w.transport->writes.back(), "$R0;");
     EXPECT_EQ(w.Label("Label1"), QStringLiteral("300ch"));
     EXPECT_EQ(w.Label("Label2"), QStringLiteral("811ch"));
+}
+
+TEST(WindowView, DispMemButtonsShowTheirMemoryAndStayExclusive) {
+    WindowFixture w;
+    const auto radio = [&](const char* name) { return w.Find<QRadioButton>(name); };
+    for (int click = 0; click < 2; ++click) QTest::mouseClick(radio("Mem2Spec"), Qt::LeftButton);
+    EXPECT_TRUE(radio("Mem2Spec")->isChecked());
+    EXPECT_FALSE(radio("MCA1Spec")->isChecked());
+    QTest::mouseClick(radio("MCA1Spec"), Qt::LeftButton);
+    EXPECT_TRUE(radio("MCA1Spec")->isChecked());
+    EXPECT_FALSE(radio("Mem2Spec")->isChecked());
+    EXPECT_TRUE(w.transport->writes.empty());
 }
 
 }  // namespace
