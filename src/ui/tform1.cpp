@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWindowStateChangeEvent>
 
@@ -84,7 +85,11 @@ void TForm1::UpdateAnchors() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // A fixed border: the normal window keeps its design size; only maximizing makes it larger.
-    if (StateOf(windowState()) == WindowState::Normal && size() != DesignSize()) resize(DesignSize());
+    // A window manager may send the maximized size before the new state, so the state is looked
+    // at once the events of this change have arrived.
+    QTimer::singleShot(0, this, [this] {
+        if (StateOf(windowState()) == WindowState::Normal && size() != DesignSize()) resize(DesignSize());
+    });
     UpdateAnchors();
 }
 

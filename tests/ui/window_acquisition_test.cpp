@@ -122,6 +122,12 @@ TEST(WindowLayout, MaximizeShowsTheLargePlotAndRestoreTheNormalOne) {
     EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
     EXPECT_EQ(plot->size(), QSize(530, 320));
     EXPECT_EQ(w.Find<QLabel>("Label1")->y(), 385);
+    // The normal window cannot be given another size.
+    const QSize normal = w.window->size();
+    w.window->resize(normal + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(w.window->size(), normal);
+    EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
 }
 
 TEST(WindowLayout, ComingBackFromMinimizedShowsTheLayoutOfTheStateItReturnsTo) {
