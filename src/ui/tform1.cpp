@@ -1,6 +1,7 @@
 #include "ui/tform1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -52,6 +53,12 @@ TForm1::~TForm1() = default;
 
 QSize TForm1::DesignSize() const {
     return QSize(form_->ClientWidth, form_->ClientHeight + menuBar()->sizeHint().height());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing ends the program with no further word to the instrument: no poll tick either.
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) view_->StopTimers();
 }
 
 void TForm1::changeEvent(QEvent* event) {
