@@ -42,7 +42,7 @@ public:
     bool LargeLayout = false;
 
     // ---- application (app/) ----
-    // Runs the creation of the set-up dialogs once, as the start-up does (setup/).
+    // Creates the hidden forms of the start-up once, in their order (setup/).
     void CreateStartupForms();
     void Exit1Click();
     void About1Click();

@@ -3,6 +3,7 @@
 
 #include "app/main_form.h"
 #include "display/view_helpers.h"
+#include "link/acquisition_figures.h"
 
 namespace ztmca {
 namespace {
@@ -50,11 +51,9 @@ void MainForm::ShowMcaMemory() {
         if (ReadStatus()) {
             ApplyStatusView();
             AcquisitionState& acq = State.Acq;
-            acq.RealTime = State.Status.I32(status::kRealTime) / 10;
+            acq.RealTime = RealTimeFromStatus(State.Status.I32(status::kRealTime));
             // Live time as the poll loop derives it: real time less the dead time of the counted events.
-            acq.LiveTime = static_cast<std::int32_t>(static_cast<double>(acq.RealTime) -
-                                                     static_cast<double>(m.TotalCounts) *
-                                                         static_cast<double>(State.Pha.DeadTimePerEvent) * 0.00001);
+            acq.LiveTime = LiveTimeOf(acq.RealTime, m.TotalCounts, State.Pha.DeadTimePerEvent);
             acq.RealTime = State.Pha.PresetTime;
         }
     }

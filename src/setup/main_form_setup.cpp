@@ -1,6 +1,7 @@
 // The set-up buttons of the main window: run a dialog, then send its record to the instrument.
 #include <cstdio>
 
+#include "app/about_form.h"
 #include "app/main_form.h"
 #include "link/acquisition_figures.h"
 #include "setup/mcs_setup_form.h"
@@ -10,8 +11,11 @@
 namespace ztmca {
 
 void MainForm::CreateStartupForms() {
-    // Created once and discarded, as the start-up does: their creation normalises the records.
+    // The hidden forms of the start-up, in their order, created once and discarded: the set-up
+    // dialogs' creation normalises the records; the others hold nothing the run needs.
     { PhaSetupForm pha(Host(), State.Pha); }
+    { SystemUtilityForm utility(Host()); }
+    { AboutForm about(Host()); }
     { McsSetupForm mcs(Host(), State.Mcs); }
 }
 

@@ -220,6 +220,11 @@ void FormView::SetAnchorShift(int shift) {
     Sync();
 }
 
+void FormView::StopTimers() {
+    timersStopped_ = true;
+    for (auto& [name, timer] : timers_) timer->stop();
+}
+
 void FormView::Sync() {
     if (syncing_) return;
     syncing_ = true;
@@ -234,7 +239,7 @@ void FormView::SyncControl(const Control& c) {
 
     if (c.Kind == ControlKind::Timer) {
         QTimer* timer = timers_[c.Name];
-        if (c.Enabled && !timer->isActive()) timer->start();
+        if (c.Enabled && !timersStopped_ && !timer->isActive()) timer->start();
         if (!c.Enabled && timer->isActive()) timer->stop();
         return;
     }

@@ -31,6 +31,8 @@ public:
 
     // How far the container is wider than the design: right-anchored controls move by this.
     void SetAnchorShift(int shift);
+    // The window has closed: its timers stop for good, whatever the form's state says.
+    void StopTimers();
 
 signals:
     // A handler set the form's modal result.
@@ -50,6 +52,7 @@ private:
     bool syncing_ = false;
     int depth_ = 0;
     int anchorShift_ = 0;
+    bool timersStopped_ = false;
 };
 
 // The paint box: shows the form's picture for it; repaints and mouse presses go to the form.

@@ -1,7 +1,9 @@
 // Starts the program: on the instrument behind the USB bridge, or with --simulate[=SOURCE] on
 // the built-in simulated instrument.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
+#include <exception>
 #include <string_view>
 
 #include "ftdi/ftdi_transport.h"
@@ -45,7 +47,16 @@ int main(int argc, char* argv[]) {
         }
     }
     if (!transport) transport = ztmca::MakeFtdiTransport();
-    auto window = ztmca::makeMainWindow(std::move(transport));
-    window->show();
-    return application.exec();
+    // A failure while the window is built is shown as the event handlers' failures are, then
+    // the program ends.
+    try {
+        auto window = ztmca::makeMainWindow(std::move(transport));
+        window->show();
+        return application.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(), QString::fromUtf8(e.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, QApplication::applicationName(), QString());
+    }
+    return 1;
 }

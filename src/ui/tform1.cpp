@@ -1,9 +1,11 @@
 #include "ui/tform1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWindowStateChangeEvent>
 
@@ -42,6 +44,7 @@ TForm1::TForm1(std::unique_ptr<UsbTransport> transport, QWidget* parent)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    QApplication::instance()->installEventFilter(this);
     // The window's first resize event, which the form counts as its start.
     view_->Dispatch([this] { form_->Resize(WindowState::Normal); });
 }
@@ -52,13 +55,28 @@ QSize TForm1::DesignSize() const {
     return QSize(form_->ClientWidth, form_->ClientHeight + menuBar()->sizeHint().height());
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing ends the program with no further word to the instrument: no poll tick either.
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) view_->StopTimers();
+}
+
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     const WindowState previous = StateOf(change->oldState());
-    if (previous == StateOf(windowState())) return;
-    view_->Dispatch([&] { form_->Resize(previous); });
+    const WindowState now = StateOf(windowState());
+    // A minimized window keeps its layout; nothing of it is seen until it comes back.
+    if (previous == now || now == WindowState::Minimized) return;
+    // The form picks its layout by the state the window leaves. Coming back from minimized, the
+    // window may return maximized or normal whatever the layout in force: name the state whose
+    // leaving selects the layout of the state the window returns to.
+    WindowState leaving = previous;
+    const bool large = now == WindowState::Maximized;
+    if (previous == WindowState::Minimized && form_->LargeLayout != large)
+        leaving = large ? WindowState::Normal : WindowState::Maximized;
+    view_->Dispatch([&] { form_->Resize(leaving); });
     UpdateAnchors();
 }
 
@@ -72,17 +90,24 @@ void TForm1::UpdateAnchors() {
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
-    // The layouts follow maximize and restore only (the state change); a size change of its own
-    // just moves the right-anchored controls with the right edge.
     QMainWindow::resizeEvent(event);
+    // A fixed border: the normal window keeps its design size; only maximizing makes it larger.
+    // A window manager may send the maximized size before the new state, so the state is looked
+    // at once the events of this change have arrived.
+    QTimer::singleShot(0, this, [this] {
+        if (StateOf(windowState()) == WindowState::Normal && size() != DesignSize()) resize(DesignSize());
+    });
     UpdateAnchors();
 }
 
-void TForm1::wheelEvent(QWheelEvent* event) {
-    const int delta = event->angleDelta().y();
-    if (delta == 0) return;
-    view_->Dispatch([&] { form_->MouseWheel(delta < 0); });
-    event->accept();
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The form's wheel events take the wheel over any of its controls, the plot included; the
+    // toolkit would hand a wheel sent to a control to that control alone.
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (delta != 0) view_->Dispatch([&] { form_->MouseWheel(delta < 0); });
+    return true;
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {

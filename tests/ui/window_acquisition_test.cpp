@@ -122,6 +122,37 @@ TEST(WindowLayout, MaximizeShowsTheLargePlotAndRestoreTheNormalOne) {
     EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
     EXPECT_EQ(plot->size(), QSize(530, 320));
     EXPECT_EQ(w.Find<QLabel>("Label1")->y(), 385);
+    // The normal window cannot be given another size.
+    const QSize normal = w.window->size();
+    w.window->resize(normal + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(w.window->size(), normal);
+    EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
+}
+
+TEST(WindowLayout, ComingBackFromMinimizedShowsTheLayoutOfTheStateItReturnsTo) {
+    WindowFixture w;
+    auto* plot = w.Find<QWidget>("PaintBox1");
+    const auto goTo = [&](Qt::WindowStates state) {
+        w.window->setWindowState(state);
+        QApplication::processEvents();
+    };
+    const auto expectLayout = [&](const char* status, QSize size, const char* step) {
+        EXPECT_EQ(w.TextOf("Edit1"), QString::fromLatin1(status)) << step;
+        EXPECT_EQ(plot->size(), size) << step;
+    };
+    goTo(Qt::WindowMinimized);
+    goTo(Qt::WindowNoState);
+    expectLayout("Normal", QSize(530, 320), "normal, minimized, normal");
+    goTo(Qt::WindowMaximized);
+    goTo(Qt::WindowMinimized);
+    goTo(Qt::WindowMaximized);
+    expectLayout("Maximized", QSize(1050, 620), "maximized, minimized, maximized");
+    EXPECT_EQ(w.Find<QWidget>("Edit1")->x(), 1058);
+    goTo(Qt::WindowMinimized);
+    goTo(Qt::WindowNoState);
+    expectLayout("Normal", QSize(530, 320), "maximized, minimized, normal");
+    EXPECT_EQ(w.Find<QWidget>("Edit1")->x(), 536);
 }
 
 }  // namespace
