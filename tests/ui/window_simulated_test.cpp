@@ -63,5 +63,44 @@ TEST(WindowSimulated, AcquiresToThePresetThenIntegratesThePhotopeak) {
     testing::SaveShot(window.get(), QStringLiteral("simulated_gamma"));
 }
 
+TEST(WindowSimulated, BrassAtAPresetCountEndsByItselfWithTheMeasuredTime) {
+    auto window = makeMainWindow(MakeSimulatedTransport("brass"));
+    window->show();
+    auto find = [&](const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); };
+    auto press = [&](const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); };
+
+    press("McaOpen");
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* counts = dialog->findChild<QLineEdit*>(QStringLiteral("PresetSC"));
+        counts->selectAll();
+        QTest::keyClicks(counts, QStringLiteral("15000"));
+        QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("AcqStop_1")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    press("Button10");
+    EXPECT_EQ(static_cast<QLineEdit*>(find("Edit12"))->text(), QStringLiteral("15000"));
+    press("McaStart");
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_TRUE(timer->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+
+    // 15000 pulses at 10000 per second: the run ends after about 1.5 s, not at the 1000 s
+    // preset time, and the read-outs hold what was measured.
+    const MainForm& form = static_cast<TForm1*>(window.get())->Model();
+    const AcquisitionState& acq = form.State.Acq;
+    EXPECT_EQ(acq.Acquiring, 0);
+    EXPECT_GE(acq.RealTime, 12);
+    EXPECT_LE(acq.RealTime, 19);
+    EXPECT_GT(acq.LiveTime, 0);
+    EXPECT_LE(acq.LiveTime, acq.RealTime);
+    EXPECT_GT(form.State.Memory.TotalCounts, 14000.0f);
+    EXPECT_LE(form.State.Memory.TotalCounts, 15000.0f);
+    EXPECT_GE(acq.DeadTimeShown, 8);  // about 1 % at 10000 pulses per second and 1.2 us each
+    EXPECT_LE(acq.DeadTimeShown, 14);
+    testing::SaveShot(window.get(), QStringLiteral("simulated_brass_count"));
+}
+
 }  // namespace
 }  // namespace ztmca
