@@ -84,12 +84,21 @@ TEST(WindowSimulated, BrassAtAPresetCountEndsByItselfWithTheMeasuredTime) {
     press("McaStart");
     auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_TRUE(timer->isActive());
+    const MainForm& form = static_cast<TForm1*>(window.get())->Model();
+    const AcquisitionState& acq = form.State.Acq;
+
+    // While it runs, every poll brings the times and the counts forward.
+    QTRY_VERIFY_WITH_TIMEOUT(acq.RealTime >= 3, 5000);
+    const std::int32_t realTime = acq.RealTime;
+    const float counts = form.State.Memory.TotalCounts;
+    EXPECT_EQ(acq.Acquiring, 1);
+    EXPECT_GT(form.State.Memory.CountRate, 8000.0f);
+    testing::SaveShot(window.get(), QStringLiteral("simulated_brass_running"));
+    QTRY_VERIFY_WITH_TIMEOUT(acq.RealTime > realTime && form.State.Memory.TotalCounts > counts, 1000);
     QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
 
     // 15000 pulses at 10000 per second: the run ends after about 1.5 s, not at the 1000 s
     // preset time, and the read-outs hold what was measured.
-    const MainForm& form = static_cast<TForm1*>(window.get())->Model();
-    const AcquisitionState& acq = form.State.Acq;
     EXPECT_EQ(acq.Acquiring, 0);
     EXPECT_GE(acq.RealTime, 12);
     EXPECT_LE(acq.RealTime, 19);
