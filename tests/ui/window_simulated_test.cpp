@@ -111,5 +111,44 @@ TEST(WindowSimulated, BrassAtAPresetCountEndsByItselfWithTheMeasuredTime) {
     testing::SaveShot(window.get(), QStringLiteral("simulated_brass_count"));
 }
 
+TEST(WindowSimulated, McsRunOnItsPageEndsByItselfAfterItsSweeps) {
+    auto window = makeMainWindow(MakeSimulatedTransport("fe"));
+    window->show();
+    auto find = [&](const char* name) { return window->findChild<QWidget*>(QString::fromLatin1(name)); };
+    auto press = [&](const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); };
+
+    press("McaOpen");
+    auto* pages = static_cast<QTabWidget*>(find("AXFM"));
+    QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(0).center());
+    // Three sweeps of 512 channels at 1 ms each, counted under software control.
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const char* button : {"MemSize512", "McsMode1", "DwUnit1ms"})
+            QTest::mouseClick(dialog->findChild<QWidget*>(QString::fromLatin1(button)), Qt::LeftButton);
+        for (auto [name, text] : {std::pair{"DwTset", "1"}, std::pair{"Nsweep", "3"}}) {
+            auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromLatin1(text));
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+    });
+    press("Button7");
+    press("SxfmStart");
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_TRUE(timer->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+
+    const MainForm& form = static_cast<TForm1*>(window.get())->Model();
+    EXPECT_EQ(form.State.Acq.Acquiring, 0);
+    EXPECT_EQ(form.State.Acq.AcquisitionMode, 2);
+    EXPECT_EQ(static_cast<QLineEdit*>(find("Edit4"))->text(), QStringLiteral("3"));
+    EXPECT_EQ(static_cast<QLineEdit*>(find("Edit9"))->text(), QStringLiteral("512"));
+    EXPECT_GE(form.State.Acq.RealTime, 15);  // 1.536 s of dwelling
+    EXPECT_LE(form.State.Acq.RealTime, 16);
+    EXPECT_GT(form.State.Memory.TotalCounts, 0.0f);
+    testing::SaveShot(window.get(), QStringLiteral("simulated_mcs"));
+}
+
 }  // namespace
 }  // namespace ztmca
