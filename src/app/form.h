@@ -59,6 +59,7 @@ struct Control {
     Colour Color = kDefaultColour;    // background; a colour box's selected colour
     int Interval = 0;                 // timers, in milliseconds
     bool AnchorRight = false;         // keeps its distance to the form's right edge
+    bool Default = false;             // buttons of a dialog: the Enter key presses it
 };
 
 struct EventArgs {

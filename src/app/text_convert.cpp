@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <clocale>
 #include <limits>
 
 namespace ztmca {
@@ -12,9 +13,17 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The separator that the C library's conversions use in the locale the program runs in.
+char LocaleDecimalPoint() {
+    const char* point = std::localeconv()->decimal_point;
+    return point != nullptr && point[0] != '\0' ? point[0] : '.';
+}
+
 }  // namespace
 
-bool TryStrToFloat(std::string_view text, double& value) {
+bool TryStrToFloat(std::string_view text, double& value) { return TryStrToFloat(text, value, LocaleDecimalPoint()); }
+
+bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator) {
     std::size_t i = 0, n = text.size();
     while (i < n && IsBlank(text[i])) ++i;
     while (n > i && IsBlank(text[n - 1])) --n;
@@ -22,8 +31,9 @@ bool TryStrToFloat(std::string_view text, double& value) {
     if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
     int digits = 0;
     while (i < n && IsDigit(text[i])) { ++i; ++digits; }
-    if (i < n && text[i] == '.') {
-        ++i;
+    std::size_t point = std::string_view::npos;
+    if (i < n && text[i] == decimalSeparator) {
+        point = i++;
         while (i < n && IsDigit(text[i])) { ++i; ++digits; }
     }
     if (digits == 0) return false;
@@ -35,7 +45,8 @@ bool TryStrToFloat(std::string_view text, double& value) {
         if (expDigits == 0) return false;
     }
     if (i != n) return false;
-    const std::string copy(text.substr(begin, n - begin));
+    std::string copy(text.substr(begin, n - begin));
+    if (point != std::string_view::npos) copy[point - begin] = LocaleDecimalPoint();
     char* end = nullptr;
     const double v = std::strtod(copy.c_str(), &end);
     if (end != copy.c_str() + copy.size()) return false;

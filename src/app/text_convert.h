@@ -7,9 +7,11 @@
 
 namespace ztmca {
 
-// Optional blanks, optional sign, digits with at most one decimal point (at least one digit),
-// an optional exponent "E"/"e" with optional sign and digits, optional blanks.
+// Optional blanks, optional sign, digits with at most one decimal separator (at least one
+// digit), an optional exponent "E"/"e" with optional sign and digits, optional blanks. The
+// separator is the system's, as formatted output writes it ("1000,0" where the comma is used).
 bool TryStrToFloat(std::string_view text, double& value);
+bool TryStrToFloat(std::string_view text, double& value, char decimalSeparator);
 // Optional leading blanks, optional sign, decimal digits; the value must fit 32 bits.
 bool TryStrToInt(std::string_view text, std::int32_t& value);
 

@@ -146,8 +146,11 @@ void MainForm::Timer1Timer() {
         acq.RealTime = RealTimeFromStatus(s.I32(status::kRealTime));
         acq.LiveTime = LiveTimeOf(acq.RealTime, State.Memory.TotalCounts, deadTimePerEvent);
         // A stop at the preset time shows the preset; a stop at the preset count keeps the time
-        // that was really measured, which the preset time would misstate.
-        if (mode != 1) acq.RealTime = State.Pha.PresetTime;
+        // that was really measured, which the preset time would misstate. The count stop is
+        // known from the instrument's mode or, as the start sends "$D0;" over the set-up's
+        // "$D1;", from the set-up that chose it.
+        const bool countStop = mode == 1 || State.Pha.StopCondition == 1;
+        if (!countStop) acq.RealTime = State.Pha.PresetTime;
     }
     RequestRedraw(true);
 }

@@ -82,7 +82,7 @@ void McsSetupForm::BuildDesign() {
     Add(K::Edit, "DwTset", "", "10", 160, 322, 110, 21);
     Add(K::Label, "Label7", "", "SweepCounts [32bit]", 8, 354, 150, 13);
     Add(K::Edit, "Nsweep", "", "10000000", 160, 350, 110, 21);
-    Add(K::Button, "OkButton", "", "OK", 240, 384, 75, 25);
+    Add(K::Button, "OkButton", "", "OK", 240, 384, 75, 25).Default = true;
     Add(K::Button, "CancelButton", "", "Cancel", 326, 384, 75, 25);
 }
 

@@ -35,6 +35,9 @@ FormDialog* MakeFormDialog(Form& form, FormHost& host, QWidget* parent) {
         dialog = new TMcaAbout(form, host, parent);
     else
         dialog = new FormDialog(form, host, parent);
+    // The set-up dialogs have a title bar without buttons: they end by OK, Cancel or Esc.
+    if (form.ClassName() == "TXMCA1SetUp" || form.ClassName() == "TSXFMSetUp")
+        dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     return dialog;
 }
 

@@ -119,6 +119,7 @@ void FormView::Build(const Control& c, QWidget* parentWidget) {
         case ControlKind::Button: {
             auto* button = new QPushButton(Text(c.Text), parentWidget);
             button->setAutoDefault(false);
+            button->setDefault(c.Default);
             QObject::connect(button, &QPushButton::clicked, this, [this, name] { Dispatch([&] { form_.Click(name); }); });
             made = button;
             break;

@@ -60,6 +60,11 @@ TEST(TextConvert, FloatsFollowTheEditBoxRules) {
             EXPECT_DOUBLE_EQ(v, c.value) << c.text;
         }
     }
+    // Where the system writes a decimal comma ("%11.1f" gives "     1000,0"), the comma is read.
+    double v = 0;
+    EXPECT_TRUE(TryStrToFloat("     1000,5", v, ','));
+    EXPECT_DOUBLE_EQ(v, 1000.5);
+    EXPECT_FALSE(TryStrToFloat("1000.5", v, ','));
 }
 
 TEST(TextConvert, IntegersAllowLeadingBlanksAndFitThirtyTwoBits) {

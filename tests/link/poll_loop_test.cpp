@@ -124,14 +124,23 @@ TEST_F(PollLoopTest, EndAtThePresetTimeShowsThePresetTime) {
 }
 
 TEST_F(PollLoopTest, EndAtThePresetCountKeepsTheMeasuredRealTime) {
-    Start(1);
-    form->State.Pha.PresetTime = 10000;
-    t.status.SetI32(status::kRealTime, 12345);
-    Status(status::kRunning, 0);
-    Tick();
-    EXPECT_EQ(Acq().RealTime, 1234);
-    EXPECT_EQ(Acq().Acquiring, 0);
-    EXPECT_FALSE(TimerOn());
+    // The count stop shows in the instrument's mode, or only in the set-up when the instrument
+    // reports the mode 0 that the start sent.
+    struct Case {
+        std::int16_t statusMode;
+        std::int32_t stopCondition;
+    };
+    for (const Case c : {Case{1, 0}, Case{0, 1}}) {
+        Start(c.statusMode);
+        form->State.Pha.StopCondition = c.stopCondition;
+        form->State.Pha.PresetTime = 10000;
+        t.status.SetI32(status::kRealTime, 12345);
+        Status(status::kRunning, 0);
+        Tick();
+        EXPECT_EQ(Acq().RealTime, 1234) << c.statusMode;
+        EXPECT_EQ(Acq().Acquiring, 0);
+        EXPECT_FALSE(TimerOn());
+    }
 }
 
 TEST_F(PollLoopTest, EndOfMcsShowsTheSweepsAndKeepsTheMeasuredTime) {

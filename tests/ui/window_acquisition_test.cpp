@@ -107,6 +107,37 @@ TEST(WindowAcquisition, TheMcsPageIsReachableAndItsSetUpSendsTheSweepAndDwell) {
     EXPECT_EQ(w.TextOf("Edit8"), QStringLiteral("MCS"));
 }
 
+TEST(WindowAcquisition, SetUpDialogsEndByTheirKeysAndShowNoTitleBarButtons) {
+    WindowFixture w;
+    w.Press("McaOpen");
+    w.transport->writes.clear();
+    // Esc cancels the PHA set-up: nothing goes to the instrument.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+        QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("PresetRT")), Qt::Key_Escape);
+    });
+    w.Press("Button10");
+    EXPECT_TRUE(w.transport->writes.empty());
+
+    // Enter in the MCS set-up presses its default button, OK.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+        auto* sweeps = dialog->findChild<QLineEdit*>(QStringLiteral("Nsweep"));
+        sweeps->selectAll();
+        QTest::keyClicks(sweeps, QStringLiteral("500"));
+        QTest::keyClick(sweeps, Qt::Key_Return);
+        if (QApplication::activeModalWidget() == dialog) dialog->close();  // Enter did nothing
+    });
+    w.Press("Button7");
+    const auto sent = CommandsOnly(w.transport->writes);
+    ASSERT_GE(sent.size(), 2u);
+    EXPECT_EQ(sent[1], "$N500;");
+}
+
 TEST(WindowLayout, MaximizeShowsTheLargePlotAndRestoreTheNormalOne) {
     WindowFixture w;
     EXPECT_EQ(w.TextOf("Edit1"), QStringLiteral("Normal"));
