@@ -66,10 +66,7 @@ TEST(WindowAcquisition, PhaSetUpDialogSendsTheSetUp) {
     WindowFixture w;
     w.Press("McaOpen");
     w.transport->writes.clear();
-    // The dialog runs modally: answer it from inside its own event loop.
-    QTimer::singleShot(0, [&] {
-        auto* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("VOZE1 SetUp"));
         testing::SaveShot(dialog, QStringLiteral("pha_setup"));
         auto* preset = dialog->findChild<QLineEdit*>(QStringLiteral("PresetRT"));
@@ -91,9 +88,7 @@ TEST(WindowAcquisition, TheMcsPageIsReachableAndItsSetUpSendsTheSweepAndDwell) {
     ASSERT_EQ(pages->currentIndex(), 0);
     EXPECT_TRUE(w.Find<QPushButton>("SxfmStart")->isVisible());
     w.transport->writes.clear();
-    QTimer::singleShot(0, [&] {
-        auto* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("MCS SetUp"));
         testing::SaveShot(dialog, QStringLiteral("mcs_setup"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
@@ -112,9 +107,7 @@ TEST(WindowAcquisition, SetUpDialogsEndByTheirKeysAndShowNoTitleBarButtons) {
     w.Press("McaOpen");
     w.transport->writes.clear();
     // Esc cancels the PHA set-up: nothing goes to the instrument.
-    QTimer::singleShot(0, [&] {
-        auto* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
         QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("PresetRT")), Qt::Key_Escape);
     });
@@ -122,9 +115,7 @@ TEST(WindowAcquisition, SetUpDialogsEndByTheirKeysAndShowNoTitleBarButtons) {
     EXPECT_TRUE(w.transport->writes.empty());
 
     // Enter in the MCS set-up presses its default button, OK.
-    QTimer::singleShot(0, [&] {
-        auto* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
         auto* sweeps = dialog->findChild<QLineEdit*>(QStringLiteral("Nsweep"));
         sweeps->selectAll();

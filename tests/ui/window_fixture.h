@@ -5,12 +5,24 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "support/recording_transport.h"
 #include "ui/app.h"
 
 namespace ztmca::testing {
+
+// A dialog runs modally: the answer is played from inside its own event loop, once it is shown.
+inline void AnswerNextDialog(std::function<void(QWidget* dialog)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        answer(dialog);
+    });
+}
 
 class CountingTransport : public RecordingTransport {
 public:

@@ -49,9 +49,7 @@ TEST(WindowPicture, AClickOnThePlotMovesTheCursor) {
 TEST(WindowMenus, AboutShowsTheProgramAndClosesWithOk) {
     WindowFixture w;
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* about = QApplication::activeModalWidget();
-        ASSERT_NE(about, nullptr);
+    testing::AnswerNextDialog([&](QWidget* about) {
         seen = true;
         EXPECT_NE(about->findChild<QLabel*>(QStringLiteral("ProductName")), nullptr);
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);

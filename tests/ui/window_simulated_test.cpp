@@ -14,6 +14,7 @@
 
 #include "link/simulated/simulated_transport.h"
 #include "screenshot.h"
+#include "window_fixture.h"
 #include "ui/app.h"
 #include "ui/tform1.h"
 
@@ -29,9 +30,7 @@ TEST(WindowSimulated, AcquiresToThePresetThenIntegratesThePhotopeak) {
 
     press("McaOpen");
     EXPECT_EQ(edit("Edit3")->text(), QStringLiteral("ZT-740"));
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         auto* preset = dialog->findChild<QLineEdit*>(QStringLiteral("PresetRT"));
         preset->selectAll();
         QTest::keyClicks(preset, QStringLiteral("1.5"));
@@ -70,9 +69,7 @@ TEST(WindowSimulated, BrassAtAPresetCountEndsByItselfWithTheMeasuredTime) {
     auto press = [&](const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); };
 
     press("McaOpen");
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         auto* counts = dialog->findChild<QLineEdit*>(QStringLiteral("PresetSC"));
         counts->selectAll();
         QTest::keyClicks(counts, QStringLiteral("15000"));
@@ -121,9 +118,7 @@ TEST(WindowSimulated, McsRunOnItsPageEndsByItselfAfterItsSweeps) {
     auto* pages = static_cast<QTabWidget*>(find("AXFM"));
     QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(0).center());
     // Three sweeps of 512 channels at 1 ms each, counted under software control.
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing::AnswerNextDialog([&](QWidget* dialog) {
         for (const char* button : {"MemSize512", "McsMode1", "DwUnit1ms"})
             QTest::mouseClick(dialog->findChild<QWidget*>(QString::fromLatin1(button)), Qt::LeftButton);
         for (auto [name, text] : {std::pair{"DwTset", "1"}, std::pair{"Nsweep", "3"}}) {
