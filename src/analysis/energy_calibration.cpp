@@ -40,4 +40,12 @@ bool CalibrationInRange(float gain, float offset) {
            kFloatMax;
 }
 
+void TakeHeaderCalibration(EnergyCalibration& calibration, const SpectrumHeader& header) {
+    if (header.CalibrationMarker == 1.0f) return;
+    if (!CalibrationInRange(header.CalibrationGain, header.CalibrationOffset)) return;
+    calibration.Gain = header.CalibrationGain;
+    calibration.Offset = header.CalibrationOffset;
+    calibration.Valid = 1;
+}
+
 }  // namespace ztmca

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/spectrum_header.h"
+
 namespace ztmca {
 
 constexpr std::size_t kUnitBytes = 8;
@@ -38,5 +40,10 @@ CalibrationOutcome ComputeCalibration(float cL, float cH, float eL, float eH, fl
 // True when the energy of every 32-bit channel stays a finite float32, so no read-out ever shows
 // an infinity; a calibration loaded from a file can be checked the same way.
 bool CalibrationInRange(float gain, float offset);
+
+// Takes gain and offset from a header whose marker says it carries a calibration, and marks the
+// calibration valid; the unit text stays. A header without one, or with values that would give
+// an infinite or NaN energy (a damaged or foreign file), leaves the calibration as it was.
+void TakeHeaderCalibration(EnergyCalibration& calibration, const SpectrumHeader& header);
 
 }  // namespace ztmca

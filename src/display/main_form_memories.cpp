@@ -13,11 +13,7 @@ void TakeHeaderView(MainForm& form, const SpectrumHeader& header) {
     form.State.Acq.LiveTime = header.LiveTime;
     form.State.Acq.RealTime = header.RealTime;
     form.State.Acq.PresetTimeShown = header.PresetTime;
-    if (header.CalibrationMarker != 1.0f) {
-        form.Calibration.Gain = header.CalibrationGain;
-        form.Calibration.Offset = header.CalibrationOffset;
-        form.Calibration.Valid = 1;
-    }
+    TakeHeaderCalibration(form.Calibration, header);
     for (std::size_t i = 0; i < form.Rois.Entries.size(); ++i) {
         RoiEntry& roi = form.Rois.Entries[i];
         roi.RoiLch = header.RoiLch[i];

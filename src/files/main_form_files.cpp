@@ -84,11 +84,7 @@ void MainForm::Read1Click() {
         State.Acq.LiveTime = h.LiveTime;
         State.Acq.RealTime = h.RealTime;
         State.Acq.PresetTimeShown = h.PresetTime;
-        if (h.CalibrationMarker != 1.0f) {
-            Calibration.Gain = h.CalibrationGain;
-            Calibration.Offset = h.CalibrationOffset;
-            Calibration.Valid = 1;
-        }
+        TakeHeaderCalibration(Calibration, h);
         for (std::size_t k = 0; k < kRoiCount; ++k) {
             Rois.Entries[k].RoiLch = h.RoiLch[k];
             Rois.Entries[k].RoiHch = h.RoiHch[k];

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstring>
 
 #include "files/spectrum_file.h"
@@ -216,6 +217,31 @@ TEST_F(SpectrumFileTest, CalibrationRoundTripsBitExactAndAbsentCalibrationLeaves
     EXPECT_EQ(form->Calibration.Valid, 1);
     EXPECT_EQ(form->Calibration.Gain, 2.0f);
     EXPECT_EQ(form->Calibration.Offset, 3.0f);
+}
+
+TEST_F(SpectrumFileTest, ACalibrationThatWouldOverflowIsNotTakenFromAFileOrAWorkMemory) {
+    (*form)["MCA1Spec"].Checked = false;
+    (*form)["Mem1Spec"].Checked = true;
+    const float bad[][2] = {{1e30f, 0.0f}, {NAN, 0.0f}, {0.01f, INFINITY}};
+    for (const auto& values : bad) {
+        SpectrumHeader h;
+        h.CalibrationMarker = 0.0f;
+        h.CalibrationGain = values[0];
+        h.CalibrationOffset = values[1];
+        WriteAll(dir / "bad.dat", MakeSpectrumFile(h, 512, 512));
+        form->Calibration = {1, {'k', 'e', 'V'}, 2.0f, 3.0f};
+
+        Load(PathOf("bad.dat"));
+        EXPECT_EQ(Text("Edit9"), "512");  // the spectrum itself is taken
+        EXPECT_EQ(form->Calibration.Gain, 2.0f);
+        EXPECT_EQ(form->Calibration.Offset, 3.0f);
+
+        form->Click("Mem1Spec");  // the work memory holds the same header
+        EXPECT_EQ(form->Calibration.Gain, 2.0f);
+        EXPECT_EQ(form->Calibration.Offset, 3.0f);
+        form->MouseDown("PaintBox1", MouseButton::Left, 200, 100);
+        EXPECT_EQ(Text("Label8").find_first_of("ain"), std::string::npos) << Text("Label8");
+    }
 }
 
 TEST_F(SpectrumFileTest, ReservedBytesAndDateSurviveLoadAndSave) {
