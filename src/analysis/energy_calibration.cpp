@@ -42,6 +42,9 @@ bool CalibrationInRange(float gain, float offset) {
 
 void TakeHeaderCalibration(EnergyCalibration& calibration, const SpectrumHeader& header) {
     if (header.CalibrationMarker == 1.0f) return;
+    // A header that nothing has filled (an empty work memory) is all zero: a zero gain gives every
+    // channel one energy and is no calibration; the operator's own stays.
+    if (header.CalibrationGain == 0.0f) return;
     if (!CalibrationInRange(header.CalibrationGain, header.CalibrationOffset)) return;
     calibration.Gain = header.CalibrationGain;
     calibration.Offset = header.CalibrationOffset;

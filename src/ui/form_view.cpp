@@ -168,7 +168,7 @@ void FormView::Build(const Control& c, QWidget* parentWidget) {
         case ControlKind::ComboBox:
         case ControlKind::ColorBox: {
             auto* combo = new QComboBox(parentWidget);
-            combo->setMaxVisibleItems(17);
+            combo->setMaxVisibleItems(16);
             QObject::connect(combo, &QComboBox::activated, this,
                              [this, name](int index) { Dispatch([&] { form_.SelectItem(name, index); }); });
             made = combo;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <memory>
 
@@ -218,6 +220,40 @@ TEST_F(PeakForm, NoPeakNearTheCursorChangesNothingButTheStatusLine) {
     form->Display.CursorCh = 511;
     form->Click("FWHM");
     EXPECT_EQ(Text("FwhmVal"), "Ch [ keV ]");
+}
+
+}  // namespace
+}  // namespace ztmca
+
+namespace ztmca {
+namespace {
+
+TEST(HeaderCalibration, OnlyAUsableStoredCalibrationReplacesTheCurrentOne) {
+    struct Case {
+        float marker, gain, offset;
+        bool taken;
+    };
+    const Case cases[] = {
+        {0.0f, 0.01f, 0.5f, true},                         // stored by a save with a calibration
+        {1.0f, 0.01f, 0.5f, false},                        // marked as not stored
+        {0.0f, 0.0f, 0.0f, false},                         // a header nothing has filled
+        {0.0f, std::numeric_limits<float>::quiet_NaN(), 0.0f, false},  // damaged
+        {0.0f, 1e30f, 0.0f, false},                        // energies would overflow
+    };
+    for (const Case& c : cases) {
+        EnergyCalibration calibration;
+        calibration.Valid = 1;
+        calibration.Gain = 2.0f;
+        calibration.Offset = 3.0f;
+        SpectrumHeader header;
+        header.CalibrationMarker = c.marker;
+        header.CalibrationGain = c.gain;
+        header.CalibrationOffset = c.offset;
+        TakeHeaderCalibration(calibration, header);
+        EXPECT_EQ(calibration.Gain, c.taken ? c.gain : 2.0f) << c.gain;
+        EXPECT_EQ(calibration.Offset, c.taken ? c.offset : 3.0f) << c.gain;
+        EXPECT_EQ(calibration.Valid, 1);
+    }
 }
 
 }  // namespace
