@@ -9,7 +9,7 @@ namespace ztmca {
 
 class Form;
 
-struct FileDialogSpec {
+struct FileDialogOptions {
     std::string Title;
     std::string Filter;      // "name(*.ext)|*.ext|name(*.*)|*.*"
     std::string DefaultExt;  // without the dot
@@ -26,8 +26,8 @@ public:
     // give Cancel), then runs its close handler; true when the result is OK.
     virtual bool RunModal(Form& dialog) = 0;
     // File dialogs; false when cancelled. path is the chosen full path.
-    virtual bool AskOpenFile(const FileDialogSpec& spec, std::string& path) = 0;
-    virtual bool AskSaveFile(const FileDialogSpec& spec, std::string& path) = 0;
+    virtual bool AskOpenFile(const FileDialogOptions& options, std::string& path) = 0;
+    virtual bool AskSaveFile(const FileDialogOptions& options, std::string& path) = 0;
     // The general error report for failures that escape a handler.
     virtual void ShowError(std::string_view message) = 0;
     virtual LocalDateTime Now() = 0;

@@ -137,7 +137,7 @@ public:
     void Read1Click();
     void Write2Click();
     void SaveAcqInfClick();
-    void FileSaveAs1BeforeExecute(FileDialogSpec& dialog);
+    void FileSaveAs1BeforeExecute(FileDialogOptions& dialog);
     void FileSaveAs1Accept(const std::string& path);
 
 private:

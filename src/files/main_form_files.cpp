@@ -24,7 +24,7 @@ std::span<const std::uint8_t> AsBytes(const std::string& text) {
 // The save-as action of the information file: the dialog starts in the directory of the current
 // name, and a confirmed choice becomes the name. False when cancelled.
 bool RunFileSaveAs1(MainForm& form) {
-    FileDialogSpec dialog{"", "Mcainf(*.ini)|*.ini|allfile(*.*)|*.*", "ini", ""};
+    FileDialogOptions dialog{"", "Mcainf(*.ini)|*.ini|allfile(*.*)|*.*", "ini", ""};
     form.FileSaveAs1BeforeExecute(dialog);
     std::string path;
     if (!form.Host().AskSaveFile(dialog, path)) return false;
@@ -41,7 +41,7 @@ SpectrumLoadBuffer& LoadBuffer() {
 }  // namespace
 
 void MainForm::Write1Click() {
-    const FileDialogSpec dialog{"", "spectrum(*.dat)|*.dat|alllfile(*.*)|*.*", "dat", ""};
+    const FileDialogOptions dialog{"", "spectrum(*.dat)|*.dat|alllfile(*.*)|*.*", "dat", ""};
     std::string path;
     if (!Host().AskSaveFile(dialog, path)) return;
     SpectrumMemory& m = State.Memory;
@@ -61,7 +61,7 @@ void MainForm::Write1Click() {
 }
 
 void MainForm::Read1Click() {
-    const FileDialogSpec dialog{"DataFileOpen", "spectrum(*.dat)|*.dat|allfiles(*.*)|*.*", "dat", ""};
+    const FileDialogOptions dialog{"DataFileOpen", "spectrum(*.dat)|*.dat|allfiles(*.*)|*.*", "dat", ""};
     std::string path;
     if (!Host().AskOpenFile(dialog, path)) return;
     SpectrumMemory& m = State.Memory;
@@ -128,7 +128,7 @@ void MainForm::Read1Click() {
 }
 
 void MainForm::Write2Click() {
-    const FileDialogSpec dialog{"", "spectrum(*.txt)|*.txt|alllfile(*.*)|*.*", "txt", ""};
+    const FileDialogOptions dialog{"", "spectrum(*.txt)|*.txt|alllfile(*.*)|*.*", "txt", ""};
     std::string path;
     if (!Host().AskSaveFile(dialog, path)) return;
     SpectrumMemory& m = State.Memory;
@@ -168,7 +168,7 @@ void MainForm::SaveAcqInfClick() {
     if (result == SaveResult::WriteFailed) SetText("Edit1", kWriteError);
 }
 
-void MainForm::FileSaveAs1BeforeExecute(FileDialogSpec& dialog) { dialog.InitialDir = DirectoryPart(AcqInfoFileName); }
+void MainForm::FileSaveAs1BeforeExecute(FileDialogOptions& dialog) { dialog.InitialDir = DirectoryPart(AcqInfoFileName); }
 
 void MainForm::FileSaveAs1Accept(const std::string& path) { AcqInfoFileName = path; }
 

@@ -79,13 +79,13 @@ QString QtNameFilters(const std::string& filter) {
 
 namespace {
 
-bool AskFile(QWidget* parent, const FileDialogSpec& spec, std::string& path, bool save) {
-    QFileDialog dialog(parent, QString::fromStdString(spec.Title), QString::fromStdString(spec.InitialDir),
-                       QtNameFilters(spec.Filter));
+bool AskFile(QWidget* parent, const FileDialogOptions& options, std::string& path, bool save) {
+    QFileDialog dialog(parent, QString::fromStdString(options.Title), QString::fromStdString(options.InitialDir),
+                       QtNameFilters(options.Filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QString::fromStdString(spec.DefaultExt));
+    dialog.setDefaultSuffix(QString::fromStdString(options.DefaultExt));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     path = dialog.selectedFiles().first().toStdString();
     return true;
@@ -93,12 +93,12 @@ bool AskFile(QWidget* parent, const FileDialogSpec& spec, std::string& path, boo
 
 }  // namespace
 
-bool QtFormHost::AskOpenFile(const FileDialogSpec& spec, std::string& path) {
-    return AskFile(mainWindow_, spec, path, false);
+bool QtFormHost::AskOpenFile(const FileDialogOptions& options, std::string& path) {
+    return AskFile(mainWindow_, options, path, false);
 }
 
-bool QtFormHost::AskSaveFile(const FileDialogSpec& spec, std::string& path) {
-    return AskFile(mainWindow_, spec, path, true);
+bool QtFormHost::AskSaveFile(const FileDialogOptions& options, std::string& path) {
+    return AskFile(mainWindow_, options, path, true);
 }
 
 void QtFormHost::ShowError(std::string_view message) {

@@ -17,8 +17,8 @@ public:
     void DrawText(Bitmap& target, int x, int y, std::string_view text, Colour colour) override;
     int TextWidth(std::string_view text) override;
     bool RunModal(Form& dialog) override;
-    bool AskOpenFile(const FileDialogSpec& spec, std::string& path) override;
-    bool AskSaveFile(const FileDialogSpec& spec, std::string& path) override;
+    bool AskOpenFile(const FileDialogOptions& options, std::string& path) override;
+    bool AskSaveFile(const FileDialogOptions& options, std::string& path) override;
     void ShowError(std::string_view message) override;
     LocalDateTime Now() override;
     std::string FormatDateTime(const LocalDateTime& when) override;

@@ -67,7 +67,7 @@ TEST_F(AsciiDumpTest, WritesTheExactLinesWithCrLf) {
     EXPECT_EQ(m.CurrentHeader.LiveTime, 12345);
     EXPECT_EQ(m.CurrentHeader.RealTime, 5);
     EXPECT_EQ(m.CurrentHeader.PresetTime, 777);
-    const FileDialogSpec& d = host.fileDialogs.back();
+    const FileDialogOptions& d = host.fileDialogs.back();
     EXPECT_EQ(d.Filter, "spectrum(*.txt)|*.txt|alllfile(*.*)|*.*");
     EXPECT_EQ(d.DefaultExt, "txt");
 }

@@ -41,8 +41,8 @@ public:
         dialog.Close();
         return dialog.Result == ModalResult::Ok;
     }
-    bool AskOpenFile(const FileDialogSpec& spec, std::string& path) override { return NextPath(spec, path); }
-    bool AskSaveFile(const FileDialogSpec& spec, std::string& path) override { return NextPath(spec, path); }
+    bool AskOpenFile(const FileDialogOptions& options, std::string& path) override { return NextPath(options, path); }
+    bool AskSaveFile(const FileDialogOptions& options, std::string& path) override { return NextPath(options, path); }
     void ShowError(std::string_view message) override { errors.emplace_back(message); }
     LocalDateTime Now() override { return now; }
     std::string FormatDateTime(const LocalDateTime& t) override {
@@ -57,14 +57,14 @@ public:
     std::deque<std::function<void(Form&)>> modalActions;
     std::vector<std::string> modalForms;
     std::deque<std::string> paths;  // answers of the file dialogs; empty string: cancelled
-    std::vector<FileDialogSpec> fileDialogs;
+    std::vector<FileDialogOptions> fileDialogs;
     std::vector<std::string> errors;
     LocalDateTime now{2026, 12, 11, 9, 30, 15};
     bool closed = false;
 
 private:
-    bool NextPath(const FileDialogSpec& spec, std::string& path) {
-        fileDialogs.push_back(spec);
+    bool NextPath(const FileDialogOptions& options, std::string& path) {
+        fileDialogs.push_back(options);
         if (paths.empty()) return false;
         path = paths.front();
         paths.pop_front();
