@@ -60,10 +60,6 @@ void Form::On(std::string_view name, Event event, std::function<void()> handler)
     On(name, event, Handler([h = std::move(handler)](const EventArgs&) { h(); }));
 }
 
-bool Form::HasHandler(std::string_view name, Event event) const {
-    return handlers_.find(HandlerKeyView{name, event}) != handlers_.end();
-}
-
 void Form::Fire(std::string_view name, Event event, const EventArgs& args) {
     const auto it = handlers_.find(HandlerKeyView{name, event});
     if (it != handlers_.end()) it->second(args);

@@ -96,6 +96,8 @@ public:
     void PaintBox1MouseDown(MouseButton button, int x, int y);
     void FormMouseWheelDown();
     void FormMouseWheelUp();
+    // Times, calibration and ROI windows of a shown or loaded spectrum come with its header.
+    void TakeHeaderView(const SpectrumHeader& header);
     void ShowWorkMemory(int k);
     void ShowMcaMemory();
     void OverLapONClick();

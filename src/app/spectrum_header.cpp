@@ -92,11 +92,19 @@ std::string FieldText(std::span<const char> field) {
     return std::string(field.begin(), end);
 }
 
+std::string_view CutAtCharacter(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    std::size_t n = maxBytes;
+    // Back off over continuation bytes (10xxxxxx) to the start of the character that was cut.
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    return text.substr(0, n);
+}
+
 void SetFieldText(std::span<char> field, std::string_view text) {
     if (field.empty()) return;
-    const std::size_t n = std::min(text.size(), field.size() - 1);
+    const std::string_view kept = CutAtCharacter(text, field.size() - 1);
     std::fill(field.begin(), field.end(), '\0');
-    std::copy_n(text.begin(), n, field.begin());
+    std::copy(kept.begin(), kept.end(), field.begin());
 }
 
 std::string HeaderComment(const SpectrumHeader& header) { return FieldText(header.Comment); }

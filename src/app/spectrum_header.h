@@ -40,7 +40,10 @@ SpectrumHeader DecodeHeader(std::span<const std::uint8_t, kHeaderBytes> bytes);
 
 // Text of a fixed NUL-terminated field; stops at the field's end when no NUL is there.
 std::string FieldText(std::span<const char> field);
-// Puts text into a fixed field, cut so that the terminating NUL always fits; the rest is zeroed.
+// The longest start of text that fits maxBytes without splitting a UTF-8 character.
+std::string_view CutAtCharacter(std::string_view text, std::size_t maxBytes);
+// Puts text into a fixed field, cut (never inside a character) so that the terminating NUL always
+// fits; the rest is zeroed.
 void SetFieldText(std::span<char> field, std::string_view text);
 
 std::string HeaderComment(const SpectrumHeader& header);

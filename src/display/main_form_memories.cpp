@@ -6,23 +6,18 @@
 #include "link/acquisition_figures.h"
 
 namespace ztmca {
-namespace {
-
-// Times, calibration and ROI windows of the shown spectrum come with its header.
-void TakeHeaderView(MainForm& form, const SpectrumHeader& header) {
-    form.State.Acq.LiveTime = header.LiveTime;
-    form.State.Acq.RealTime = header.RealTime;
-    form.State.Acq.PresetTimeShown = header.PresetTime;
-    TakeHeaderCalibration(form.Calibration, header);
-    for (std::size_t i = 0; i < form.Rois.Entries.size(); ++i) {
-        RoiEntry& roi = form.Rois.Entries[i];
+void MainForm::TakeHeaderView(const SpectrumHeader& header) {
+    State.Acq.LiveTime = header.LiveTime;
+    State.Acq.RealTime = header.RealTime;
+    State.Acq.PresetTimeShown = header.PresetTime;
+    TakeHeaderCalibration(Calibration, header);
+    for (std::size_t i = 0; i < Rois.Entries.size(); ++i) {
+        RoiEntry& roi = Rois.Entries[i];
         roi.RoiLch = header.RoiLch[i];
         roi.RoiHch = header.RoiHch[i];
         roi.Color = header.RoiColor[i];
     }
 }
-
-}  // namespace
 
 void MainForm::ShowWorkMemory(int k) {
     if (k < 1 || k > kWorkMemories) return;
@@ -32,7 +27,7 @@ void MainForm::ShowWorkMemory(int k) {
     m.CurrentHeader = m.WorkHeaders[index];
     const int channels = ChannelsInUse(m.CurrentHeader.MemorySize);
     std::copy_n(m.WorkCounts[index].begin(), channels, m.MainCounts.begin());
-    TakeHeaderView(*this, m.CurrentHeader);
+    TakeHeaderView(m.CurrentHeader);
     // The new memory shows at the next full redraw; the cursor read-out at once.
     RequestRedraw(false);
 }
@@ -41,7 +36,7 @@ void MainForm::ShowMcaMemory() {
     SpectrumMemory& m = State.Memory;
     m.CurrentHeader = m.LiveHeader;
     m.CurrentName = "MCA";
-    TakeHeaderView(*this, m.CurrentHeader);
+    TakeHeaderView(m.CurrentHeader);
     if (InstrumentOpen(*this)) {
         ReadSpectrum();
         if (ReadStatus()) {

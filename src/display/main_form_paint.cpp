@@ -23,22 +23,18 @@ std::string_view Formatted(char (&buffer)[64], const char* format, double value)
     return {buffer, static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof buffer) - 1))};
 }
 
-void DrawEndingAt(TextRenderer& text, Bitmap& target, int xEnd, int y, std::string_view s, Colour colour) {
-    text.DrawText(target, xEnd - text.TextWidth(s), y, s, colour);
-}
-
 void DrawReadouts(MainForm& form) {
     AppState& s = form.State;
     TextRenderer& text = form.Host();
     Bitmap& plot = form.Bitmaps.PlotBitmap;
     char buffer[64];
-    DrawEndingAt(text, plot, 175, 5, Formatted(buffer, "%8.1f", s.Acq.PresetTimeShown * 0.1), kReadoutColour);
-    DrawEndingAt(text, plot, 175, 18, Formatted(buffer, "%8.1f", s.Acq.RealTime * 0.1), kReadoutColour);
-    DrawEndingAt(text, plot, 275, 5, Formatted(buffer, "%8.1f", s.Acq.DeadTimeShown * 0.1), kReadoutColour);
-    DrawEndingAt(text, plot, 275, 18, Formatted(buffer, "%8.1f", s.Acq.LiveTime * 0.1), kReadoutColour);
+    text.DrawTextEndingAt(plot, 175, 5, Formatted(buffer, "%8.1f", s.Acq.PresetTimeShown * 0.1), kReadoutColour);
+    text.DrawTextEndingAt(plot, 175, 18, Formatted(buffer, "%8.1f", s.Acq.RealTime * 0.1), kReadoutColour);
+    text.DrawTextEndingAt(plot, 275, 5, Formatted(buffer, "%8.1f", s.Acq.DeadTimeShown * 0.1), kReadoutColour);
+    text.DrawTextEndingAt(plot, 275, 18, Formatted(buffer, "%8.1f", s.Acq.LiveTime * 0.1), kReadoutColour);
     if (s.Acq.Acquiring == 0) s.Memory.CountRate = 0.0f;
-    DrawEndingAt(text, plot, 375, 5, Formatted(buffer, "%8.2f", s.Memory.CountRate * 0.001), kReadoutColour);
-    DrawEndingAt(text, plot, 375, 18, Formatted(buffer, "%8.2f", s.Memory.TotalCounts * 0.001), kReadoutColour);
+    text.DrawTextEndingAt(plot, 375, 5, Formatted(buffer, "%8.2f", s.Memory.CountRate * 0.001), kReadoutColour);
+    text.DrawTextEndingAt(plot, 375, 18, Formatted(buffer, "%8.2f", s.Memory.TotalCounts * 0.001), kReadoutColour);
 }
 
 void DrawScaleLabels(MainForm& form) {

@@ -15,6 +15,11 @@ public:
     // Transparent background; (x, y) is the top-left corner of the text cell.
     virtual void DrawText(Bitmap& target, int x, int y, std::string_view text, Colour colour) = 0;
     virtual int TextWidth(std::string_view text) = 0;
+
+    // Right-aligned: the text ends at xEnd.
+    void DrawTextEndingAt(Bitmap& target, int xEnd, int y, std::string_view text, Colour colour) {
+        DrawText(target, xEnd - TextWidth(text), y, text, colour);
+    }
 };
 
 }  // namespace ztmca

@@ -81,15 +81,7 @@ void MainForm::Read1Click() {
         const SpectrumHeader& h = file.Header;
         m.CurrentHeader = h;
         std::copy_n(buffer.Counts.begin(), n, m.MainCounts.begin());
-        State.Acq.LiveTime = h.LiveTime;
-        State.Acq.RealTime = h.RealTime;
-        State.Acq.PresetTimeShown = h.PresetTime;
-        TakeHeaderCalibration(Calibration, h);
-        for (std::size_t k = 0; k < kRoiCount; ++k) {
-            Rois.Entries[k].RoiLch = h.RoiLch[k];
-            Rois.Entries[k].RoiHch = h.RoiHch[k];
-            Rois.Entries[k].Color = h.RoiColor[k];
-        }
+        TakeHeaderView(h);
         m.MemorySize = n;
         SetNumber("Edit9", n);
         SetText("Edit14", HeaderComment(h));

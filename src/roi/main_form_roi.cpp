@@ -29,7 +29,7 @@ Colour RoiColour(const RoiEntry& roi) { return static_cast<Colour>(roi.Color) & 
 void DrawSumRightAligned(FormHost& host, Bitmap& plot, int y, float value) {
     char text[64];
     std::snprintf(text, sizeof text, "%12.1f", static_cast<double>(value));
-    host.DrawText(plot, kSumsRightX - host.TextWidth(text), y, text, colours::kCyan);
+    host.DrawTextEndingAt(plot, kSumsRightX, y, text, colours::kCyan);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "link/acquisition_figures.h"
 #include "setup/mcs_setup_form.h"
 #include "setup/pha_setup_form.h"
-#include "setup/text_cut.h"
 
 namespace ztmca {
 
@@ -24,7 +23,7 @@ void MainForm::Button10Click() {
     SpectrumMemory& m = State.Memory;
     AcquisitionState& acq = State.Acq;
     const std::string headerComment = HeaderComment(m.CurrentHeader);
-    SetCommentText(p, CutAtCharacter(headerComment, kCommentTextBytes - 1));
+    SetCommentText(p, headerComment);
     {
         PhaSetupForm dialog(Host(), p);
         if (!Host().RunModal(dialog)) return;

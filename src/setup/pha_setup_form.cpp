@@ -4,7 +4,6 @@
 
 #include "app/text_convert.h"
 #include "link/acquisition_figures.h"
-#include "setup/text_cut.h"
 
 namespace ztmca {
 
@@ -83,7 +82,7 @@ void PhaSetupForm::Store() {
     p.PresetTime = TruncateToInt32(tenths);
     p.PresetCounts = StrToInt((*this)["PresetSC"].Text);
     p.DeadTimePerEvent = static_cast<float>(StrToFloat((*this)["DeadTime"].Text));
-    SetCommentText(p, CutAtCharacter((*this)["SpcLabel1"].Text, kCommentTextBytes - 1));
+    SetCommentText(p, (*this)["SpcLabel1"].Text);
     const int stopItem = (*this)["AcqStop"].ItemIndex;
     if (stopItem >= 0) p.StopCondition = stopItem;
 }

@@ -5,7 +5,7 @@
 
 #include "app/text_convert.h"
 #include "setup/pha_setup_form.h"
-#include "setup/text_cut.h"
+#include "app/spectrum_header.h"
 #include "support/main_form_fixture.h"
 
 namespace ztmca {
