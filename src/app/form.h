@@ -123,7 +123,6 @@ public:
     // The picture of a paint box, or null for other controls.
     virtual const Bitmap* Canvas(std::string_view paintBox) const;
 
-
 protected:
     Control& Add(ControlKind kind, std::string name, std::string parent, std::string text, int left, int top,
                  int width, int height);
